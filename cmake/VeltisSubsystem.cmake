@@ -1,0 +1,44 @@
+# One library per subsystem. Subsystem libraries are object libraries so that classes which register
+# themselves in static initialisers are always linked; since objects do not travel transitively, a
+# final target links every subsystem it needs through veltis_link_subsystems().
+
+# veltis_add_subsystem(NAME DIRS dir... [DEPS subsystem...] [LIBS lib...])
+#   DIRS are folders below the source root whose *.cpp files make up the subsystem.
+function(veltis_add_subsystem NAME)
+    cmake_parse_arguments(ARG "" "" "DIRS;DEPS;LIBS" ${ARGN})
+    set(_sources "")
+    foreach(_dir IN LISTS ARG_DIRS)
+        file(GLOB _found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${_dir}/*.cpp ${PROJECT_SOURCE_DIR}/${_dir}/*.c)
+        list(APPEND _sources ${_found})
+    endforeach()
+    if(_sources)
+        add_library(${NAME} OBJECT ${_sources})
+        target_include_directories(${NAME} PUBLIC ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${NAME} PUBLIC ${ARG_DEPS} ${ARG_LIBS})
+    else()
+        add_library(${NAME} INTERFACE)
+        target_include_directories(${NAME} INTERFACE ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${NAME} INTERFACE ${ARG_DEPS} ${ARG_LIBS})
+    endif()
+    set_property(GLOBAL PROPERTY VELTIS_DEPS_${NAME} ${ARG_DEPS})
+endfunction()
+
+function(_veltis_collect_subsystems OUT)
+    set(_result "")
+    foreach(_name IN LISTS ARGN)
+        get_property(_deps GLOBAL PROPERTY VELTIS_DEPS_${_name})
+        _veltis_collect_subsystems(_sub ${_deps})
+        list(APPEND _result ${_name} ${_sub})
+    endforeach()
+    list(REMOVE_DUPLICATES _result)
+    set(${OUT} ${_result} PARENT_SCOPE)
+endfunction()
+
+# veltis_link_subsystems(TARGET subsystem...): links the subsystems and all they depend on.
+function(veltis_link_subsystems TARGET)
+    _veltis_collect_subsystems(_all ${ARGN})
+    foreach(_name IN LISTS _all)
+        # Linking an object library directly adds its objects to the target.
+        target_link_libraries(${TARGET} PRIVATE ${_name})
+    endforeach()
+endfunction()
