@@ -16,3 +16,10 @@ echo "== tsan: ThreadSanitizer, tests labelled 'threads'"
 cmake --preset tsan
 cmake --build --preset tsan
 ctest --preset tsan
+
+if ls fuzz/*Fuzzer.cpp >/dev/null 2>&1; then
+  echo "== fuzz: libFuzzer targets, bounded time each"
+  cmake --preset fuzz
+  cmake --build --preset fuzz
+  bash scripts/fuzz.sh build/fuzz "${VELTIS_FUZZ_SECONDS:-60}"
+fi
