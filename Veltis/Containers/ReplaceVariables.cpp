@@ -1,9 +1,19 @@
 #include "Veltis/Containers/ReplaceVariables.h"
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace Veltis {
 namespace Containers {
+
+namespace {
+
+// Every delimiter can insert a whole value, so a short text can ask for a result of its length times
+// the longest value; skins come from files, so such results are refused.
+const int kMaxResultLength = 1 << 20;
+
+} // namespace
 
 bool ReplaceVariables(const IConstNamedAttributes& variables, Core::CCharString& text, char delimiter)
 {
@@ -27,6 +37,9 @@ bool ReplaceVariables(const IConstNamedAttributes& variables, Core::CCharString&
         name.Append(source + open + 1, close - open - 1, false);
         const char* value = variables.GetValue(name.GetString());
         if (value != nullptr) {
+            const int64_t gap = open > copied ? open - copied : 0;
+            if (output.GetLength() + gap + static_cast<int64_t>(std::strlen(value)) > kMaxResultLength)
+                return false;
             // After a replacement the closing delimiter opens the next name, so the text already
             // copied may reach past this name's opening delimiter: nothing more to copy then.
             if (open > copied)

@@ -10,7 +10,7 @@ namespace Containers {
 // that closes a name opens the next one, found or not, so in "$A$B$" with A and B defined both are
 // replaced ("B" between the second and third '$'), and in "$A$ and $B$" the text " and " is looked up
 // too and stays. Inserted values are not searched again. True when anything was replaced (text is
-// then rewritten); false with text unchanged otherwise.
+// then rewritten); false with text unchanged otherwise, also when the result would pass 1 MiB.
 bool ReplaceVariables(const IConstNamedAttributes& variables, Core::CCharString& text, char delimiter);
 
 // ReplaceVariables on every value of attributes; each changed value is stored back. True when any

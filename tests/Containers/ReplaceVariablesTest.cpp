@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace Veltis::Containers;
 using Veltis::Core::CCharString;
 
@@ -62,6 +64,24 @@ TEST(ReplaceVariables, EmptyNameIsLookedUpAndOtherDelimitersWork)
     CCharString nul("v");
     EXPECT_FALSE(ReplaceVariables(variables, nul, '\0'));
     EXPECT_STREQ(nul.GetString(), "v");
+}
+
+TEST(ReplaceVariables, HugeResultIsRefusedAndLeavesTheText)
+{
+    // 1000 delimiters each inserting 4 KiB would make 4 MB out of a 1 KB text.
+    const std::string big(4096, 'x');
+    CNamedAttributes variables;
+    variables.SetValue("", big.c_str());
+    const std::string delimiters(1000, '$');
+    CCharString text(delimiters.c_str());
+    EXPECT_FALSE(ReplaceVariables(variables, text, '$'));
+    EXPECT_STREQ(text.GetString(), delimiters.c_str());
+
+    // Up to 1 MiB is fine.
+    const std::string some(200, '$');
+    CCharString fits(some.c_str());
+    EXPECT_TRUE(ReplaceVariables(variables, fits, '$'));
+    EXPECT_EQ(fits.GetLength(), 199 * 4096);
 }
 
 TEST(ReplaceVariables, InValuesRewritesOnlyChangedValues)
