@@ -12,10 +12,7 @@ using VeltisTest::IItem;
 
 namespace {
 
-class TPointersValueVectorTest : public testing::Test {
-protected:
-    void SetUp() override { CCountedObject::ResetCounters(); }
-};
+typedef VeltisTest::CCountingFixture TPointersValueVectorTest;
 
 TEST_F(TPointersValueVectorTest, EntriesWrittenByTheOwnerAreNeverDeleted)
 {
