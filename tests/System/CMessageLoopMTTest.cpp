@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -399,4 +400,63 @@ TEST(CMessageLoopMTTest, DestructionDiscardsQueuedCommandsAndDeletesOwnedOnes)
         loop.AddTimer(10, timer);
     }
     EXPECT_TRUE(deleted.load());
+}
+
+TEST_F(CLoopFixture, TheEmbeddedSerializerReRegistersSafelyFromInsideItsOwnTick)
+{
+    // The first 50 ms tick adds a 20 ms timer: the base drops to 10 ms, so the serializer removes
+    // and re-adds itself at the loop while the loop is running its tick.
+    System::CEvent fastTicked;
+    System::CEvent slowTickedAgain;
+    CFunctionCommand fast([&fastTicked] { fastTicked.Set(); });
+    CFunctionCommand* slowPointer = nullptr;
+    CFunctionCommand slow([&] {
+        if (slowPointer->GetCount() == 1)
+            m_Loop.GetTimerSerializer().AddTimer(20, fast);
+        else
+            slowTickedAgain.Set();
+    });
+    slowPointer = &slow;
+    CFunctionCommand add([&] { m_Loop.GetTimerSerializer().AddTimer(50, slow); });
+    m_Loop.Send(&add, false);
+    fastTicked.Wait(-1);
+    slowTickedAgain.Wait(-1);
+    CFunctionCommand remove([&] {
+        Core::ICommand* pointer = &fast;
+        m_Loop.GetTimerSerializer().RemoveTimer(pointer, false);
+        pointer = &slow;
+        m_Loop.GetTimerSerializer().RemoveTimer(pointer, false);
+    });
+    m_Loop.Send(&remove, false);
+    EXPECT_GE(fast.GetCount(), 1);
+}
+
+TEST_F(CLoopFixture, AQueueThatNeverDrainsHoldsBackDueTimersUntilItIsEmpty)
+{
+    const int kLinks = 20;
+    std::atomic<int> links(0);
+    std::atomic<int> linksAtFirstTick(-1);
+    System::CEvent ticked;
+    CFunctionCommand tick([&] {
+        int expected = -1;
+        linksAtFirstTick.compare_exchange_strong(expected, links.load());
+        ticked.Set();
+    });
+    // Each link queues the next before it returns, so the queue is never empty until the last.
+    std::function<void()> link = [&] {
+        if (links.fetch_add(1) + 1 < kLinks)
+            m_Loop.Post(new CFunctionCommand(link), true);
+    };
+    CFunctionCommand start([&] {
+        m_Loop.AddTimer(10, tick);
+        // The timer falls due while the chain has not even begun.
+        System::CEvent never;
+        never.Wait(30);
+        m_Loop.Post(new CFunctionCommand(link), true);
+    });
+    m_Loop.Post(&start, false);
+    ticked.Wait(-1);
+    Core::ICommand* pointer = &tick;
+    m_Loop.RemoveTimer(pointer, false);
+    EXPECT_EQ(linksAtFirstTick.load(), kLinks);
 }

@@ -103,3 +103,18 @@ TEST(CTimerWithThreadSynchronizationTest, DestructionUnregistersEveryAdapterFrom
     }
     EXPECT_EQ(clock.GetRegistrationCount(), 0);
 }
+
+TEST(CTimerWithThreadSynchronizationTest, HandOffsThatOutliveTheSynchronizerDoNothing)
+{
+    VeltisTest::CManualTimerProvider clock;
+    VeltisTest::CQueueInvoker invoker;
+    CCountingCommand client;
+    {
+        System::CTimerWithThreadSynchronization timer(&clock, &invoker);
+        timer.AddTimer(10, client);
+        clock.Tick();
+        EXPECT_EQ(invoker.GetPendingCount(), 1);
+    }
+    EXPECT_EQ(invoker.RunAll(), 1);
+    EXPECT_EQ(client.GetCount(), 0);
+}
