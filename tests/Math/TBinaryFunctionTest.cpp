@@ -4,10 +4,14 @@
 #include "Veltis/Math/IFunction.h"
 #include "Veltis/Runtime/CObjectsFactory.h"
 #include "Veltis/Runtime/TObjectFactory.h"
+#include "Veltis/Serialization/CTypeSerializer.h"
+#include "Veltis/Serialization/CXmlDataObject.h"
+#include "Veltis/Serialization/TRuntimeDeSerializer.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -210,4 +214,49 @@ TEST(TBinaryFunction, XIsAlwaysTheLeftOperand)
     EXPECT_EQ(TBinaryFunction<&FL::Power>::GetInstance().GetValue(3.0f, 2.0f), 9.0f);
     EXPECT_EQ(TBinaryFunction<&FL::LowerThan>::GetInstance().GetValue(3.0f, 4.0f), 1.0f);
     EXPECT_TRUE(std::isinf(TBinaryFunction<&FL::Division>::GetInstance().GetValue(1.0f, 0.0f)));
+}
+
+TEST(TBinaryFunction, WrittenAsAPolymorphicMemberItReadsBackAsAnEqualFunction)
+{
+    using namespace Veltis::Serialization;
+    const TBinaryFunction<&FL::Product> written;
+    char* text = nullptr;
+    {
+        CXmlDataObject document("Root");
+        CTypeSerializer member(&written);
+        ASSERT_TRUE(document.WriteObject("curve", member));
+        ASSERT_TRUE(document.GetText(text));
+    }
+    std::unique_ptr<char[]> owned(text);
+    // The object itself writes nothing: its class identifier is the whole state.
+    EXPECT_NE(std::strstr(text, "<content />"), nullptr) << text;
+    EXPECT_NE(std::strstr(text, written.GetTypeId()), nullptr) << text;
+
+    CXmlDataObject document("Root");
+    ASSERT_TRUE(document.LoadFromMemory(text, static_cast<int>(std::strlen(text))));
+    TRuntimeDeSerializer<IBinaryFunction> reader;
+    ASSERT_TRUE(document.ReadObject("curve", reader));
+    std::unique_ptr<IBinaryFunction> readBack(reader.GetObject());
+    ASSERT_NE(readBack, nullptr);
+    EXPECT_STREQ(readBack->GetTypeId(), written.GetTypeId());
+    for (const auto& p : kSamplePoints) {
+        SCOPED_TRACE(testing::Message() << p[0] << ", " << p[1]);
+        EXPECT_TRUE(SameValue(readBack->GetValue(p[0], p[1]), written.GetValue(p[0], p[1])));
+    }
+}
+
+TEST(TBinaryFunction, AReadIgnoresWhateverTheContentHolds)
+{
+    using namespace Veltis::Serialization;
+    CXmlDataObject document("Root");
+    const TBinaryFunction<&FL::Product> written;
+    const char kStray[] = "<Root><curve><isNull>0</isNull><type>%s</type><content><a>1</a></content></curve></Root>";
+    char text[256];
+    std::snprintf(text, sizeof text, kStray, written.GetTypeId());
+    ASSERT_TRUE(document.LoadFromMemory(text, static_cast<int>(std::strlen(text))));
+    TRuntimeDeSerializer<IBinaryFunction> reader;
+    EXPECT_TRUE(document.ReadObject("curve", reader));
+    std::unique_ptr<IBinaryFunction> readBack(reader.GetObject());
+    ASSERT_NE(readBack, nullptr);
+    EXPECT_STREQ(readBack->GetTypeId(), written.GetTypeId());
 }

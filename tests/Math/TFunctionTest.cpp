@@ -4,10 +4,14 @@
 #include "Veltis/Math/IConstant.h"
 #include "Veltis/Runtime/CObjectsFactory.h"
 #include "Veltis/Runtime/TObjectFactory.h"
+#include "Veltis/Serialization/CTypeSerializer.h"
+#include "Veltis/Serialization/CXmlDataObject.h"
+#include "Veltis/Serialization/TRuntimeDeSerializer.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -236,4 +240,49 @@ TEST(TFunction, CloneOfAnOwnedObjectOutlivesIt)
     delete original;
     EXPECT_FLOAT_EQ(clone->GetValue(20.0f), 10.0f);
     EXPECT_STREQ(clone->GetTypeId(), "{18C4A2D7-BD79-486a-B12E-B21F32FBBF0F}");
+}
+
+TEST(TFunction, WrittenAsAPolymorphicMemberItReadsBackAsAnEqualFunction)
+{
+    using namespace Veltis::Serialization;
+    const TFunction<&FL::Log> written;
+    char* text = nullptr;
+    {
+        CXmlDataObject document("Root");
+        CTypeSerializer member(&written);
+        ASSERT_TRUE(document.WriteObject("curve", member));
+        ASSERT_TRUE(document.GetText(text));
+    }
+    std::unique_ptr<char[]> owned(text);
+    // The object itself writes nothing: its class identifier is the whole state.
+    EXPECT_NE(std::strstr(text, "<content />"), nullptr) << text;
+    EXPECT_NE(std::strstr(text, written.GetTypeId()), nullptr) << text;
+
+    CXmlDataObject document("Root");
+    ASSERT_TRUE(document.LoadFromMemory(text, static_cast<int>(std::strlen(text))));
+    TRuntimeDeSerializer<IFunction> reader;
+    ASSERT_TRUE(document.ReadObject("curve", reader));
+    std::unique_ptr<IFunction> readBack(reader.GetObject());
+    ASSERT_NE(readBack, nullptr);
+    EXPECT_STREQ(readBack->GetTypeId(), written.GetTypeId());
+    for (float x : kSamplePoints) {
+        SCOPED_TRACE(x);
+        EXPECT_TRUE(SameValue(readBack->GetValue(x), written.GetValue(x)));
+    }
+}
+
+TEST(TFunction, AReadIgnoresWhateverTheContentHolds)
+{
+    using namespace Veltis::Serialization;
+    CXmlDataObject document("Root");
+    const TFunction<&FL::Log> written;
+    const char kStray[] = "<Root><curve><isNull>0</isNull><type>%s</type><content><a>1</a></content></curve></Root>";
+    char text[256];
+    std::snprintf(text, sizeof text, kStray, written.GetTypeId());
+    ASSERT_TRUE(document.LoadFromMemory(text, static_cast<int>(std::strlen(text))));
+    TRuntimeDeSerializer<IFunction> reader;
+    EXPECT_TRUE(document.ReadObject("curve", reader));
+    std::unique_ptr<IFunction> readBack(reader.GetObject());
+    ASSERT_NE(readBack, nullptr);
+    EXPECT_STREQ(readBack->GetTypeId(), written.GetTypeId());
 }
