@@ -40,7 +40,7 @@ bool CBinaryFunctionComposition::DeSerialize(const Serialization::IReadDataStrea
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CBinaryFunctionComposition, IBinaryFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CBinaryFunctionComposition, IBinaryFunction>();
 }
 
 } // namespace Math

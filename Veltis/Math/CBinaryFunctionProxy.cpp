@@ -41,7 +41,7 @@ bool CBinaryFunctionProxy::DeSerialize(const Serialization::IReadDataStream& str
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CBinaryFunctionProxy, IBinaryFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CBinaryFunctionProxy, IBinaryFunction>();
 }
 
 } // namespace Math

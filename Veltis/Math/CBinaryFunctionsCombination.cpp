@@ -18,7 +18,7 @@ IBinaryFunction* CBinaryFunctionsCombination::CreateDefaultFunction() const
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CBinaryFunctionsCombination, IBinaryFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CBinaryFunctionsCombination, IBinaryFunction>();
 }
 
 } // namespace Math

@@ -18,7 +18,7 @@ bool CConstant::DeSerialize(const Serialization::IReadDataStream& stream)
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CConstant, IConstant>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CConstant, IConstant>();
 }
 
 } // namespace Math

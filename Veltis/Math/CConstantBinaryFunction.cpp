@@ -18,7 +18,7 @@ bool CConstantBinaryFunction::DeSerialize(const Serialization::IReadDataStream& 
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CConstantBinaryFunction, IBinaryFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CConstantBinaryFunction, IBinaryFunction>();
 }
 
 } // namespace Math

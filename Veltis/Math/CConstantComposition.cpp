@@ -39,7 +39,7 @@ bool CConstantComposition::DeSerialize(const Serialization::IReadDataStream& str
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CConstantComposition, IConstant>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CConstantComposition, IConstant>();
 }
 
 } // namespace Math

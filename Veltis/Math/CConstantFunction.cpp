@@ -18,7 +18,7 @@ bool CConstantFunction::DeSerialize(const Serialization::IReadDataStream& stream
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CConstantFunction, IFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CConstantFunction, IFunction>();
 }
 
 } // namespace Math

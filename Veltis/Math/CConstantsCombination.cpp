@@ -27,7 +27,7 @@ IConstant* CConstantsCombination::CreateDefaultFunction() const
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CConstantsCombination, IConstant>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CConstantsCombination, IConstant>();
 }
 
 } // namespace Math

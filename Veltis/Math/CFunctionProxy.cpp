@@ -41,7 +41,7 @@ bool CFunctionProxy::DeSerialize(const Serialization::IReadDataStream& stream)
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CFunctionProxy, IFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CFunctionProxy, IFunction>();
 }
 
 } // namespace Math

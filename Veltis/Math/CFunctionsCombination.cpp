@@ -19,7 +19,7 @@ IFunction* CFunctionsCombination::CreateDefaultFunction() const
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CFunctionsCombination, IFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CFunctionsCombination, IFunction>();
 }
 
 } // namespace Math

@@ -6,7 +6,7 @@ namespace Veltis {
 namespace Math {
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CFunctionsComposition, IFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CFunctionsComposition, IFunction>();
 }
 
 } // namespace Math

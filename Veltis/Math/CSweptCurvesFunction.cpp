@@ -161,7 +161,8 @@ bool CSweptCurvesFunction::DeSerialize(const Serialization::IReadDataStream& str
     stream.ReadInt("version", version);
 
     ReaderVector readers;
-    bool result = stream.ReadObject("values", Serialization::TDynamicVectorDeSerializer<ReaderVector>(&readers, "value"));
+    Serialization::TDynamicVectorDeSerializer<ReaderVector> curvesReader(&readers, "value");
+    bool result = stream.ReadObject("values", curvesReader);
     const int count = readers.GetCount();
     if (result) {
         m_Curves.SetSize(count, true);
@@ -171,7 +172,8 @@ bool CSweptCurvesFunction::DeSerialize(const Serialization::IReadDataStream& str
         for (int i = 0; i < count; ++i)
             delete readers[i].GetObject();
     }
-    result = stream.ReadObject("times", Serialization::TDynamicVectorDeSerializer<FloatVector>(&m_Times, "time")) && result;
+    Serialization::TDynamicVectorDeSerializer<FloatVector> timesReader(&m_Times, "time");
+    result = stream.ReadObject("times", timesReader) && result;
     result = stream.ReadInt("currentIndex", m_CurrentIndex) && result;
     result = stream.ReadInt("mask", m_Mask) && result;
     result = stream.ReadInt("pointsCount", m_PointsCount) && result;
@@ -195,7 +197,7 @@ bool CSweptCurvesFunction::DeSerialize(const Serialization::IReadDataStream& str
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CSweptCurvesFunction, IBinaryFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CSweptCurvesFunction, IBinaryFunction>();
 }
 
 } // namespace Math

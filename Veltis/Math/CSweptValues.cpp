@@ -177,8 +177,10 @@ bool CSweptValues::DeSerialize(const Serialization::IReadDataStream& stream)
 
     int version = 0;
     bool result = stream.ReadInt("version", version);
-    result = stream.ReadObject("values", Serialization::TDynamicVectorDeSerializer<FloatVector>(&m_Values, "value")) && result;
-    result = stream.ReadObject("times", Serialization::TDynamicVectorDeSerializer<FloatVector>(&m_Times, "time")) && result;
+    Serialization::TDynamicVectorDeSerializer<FloatVector> valuesReader(&m_Values, "value");
+    result = stream.ReadObject("values", valuesReader) && result;
+    Serialization::TDynamicVectorDeSerializer<FloatVector> timesReader(&m_Times, "time");
+    result = stream.ReadObject("times", timesReader) && result;
     result = stream.ReadInt("currentIndex", m_CurrentIndex) && result;
     result = stream.ReadInt("mask", m_Mask) && result;
     result = stream.ReadInt("pointsCount", m_PointsCount) && result;
@@ -198,7 +200,7 @@ bool CSweptValues::DeSerialize(const Serialization::IReadDataStream& stream)
 }
 
 namespace {
-const bool s_Registered = Runtime::RegisterObjectFactories<CSweptValues, IFunction>();
+[[maybe_unused]] const bool s_Registered = Runtime::RegisterObjectFactories<CSweptValues, IFunction>();
 }
 
 } // namespace Math

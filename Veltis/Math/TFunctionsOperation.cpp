@@ -6,12 +6,21 @@ namespace Veltis {
 namespace Math {
 
 namespace {
-// In the order of the table.
-const bool s_Registered = Runtime::RegisterObjectFactories<TFunctionsOperation<&FunctionsLibrary::Sum>, IFunction>() &
-                          Runtime::RegisterObjectFactories<TFunctionsOperation<&FunctionsLibrary::Difference>, IFunction>() &
-                          Runtime::RegisterObjectFactories<TFunctionsOperation<&FunctionsLibrary::Product>, IFunction>() &
-                          Runtime::RegisterObjectFactories<TFunctionsOperation<&FunctionsLibrary::Division>, IFunction>();
+
+// Registers the operation classes in the order of their list.
+bool RegisterFunctionsOperationClasses()
+{
+    bool registered = true;
+#define VELTIS_MATH_REGISTER_ROW(Kernel, ClassId) \
+    registered = Runtime::RegisterObjectFactories<TFunctionsOperation<&FunctionsLibrary::Kernel>, IFunction>() && registered;
+    VELTIS_MATH_FUNCTIONS_OPERATION_CLASSES(VELTIS_MATH_REGISTER_ROW)
+#undef VELTIS_MATH_REGISTER_ROW
+    return registered;
 }
+
+[[maybe_unused]] const bool s_Registered = RegisterFunctionsOperationClasses();
+
+} // namespace
 
 } // namespace Math
 } // namespace Veltis

@@ -73,8 +73,8 @@ public:
         m_Ownership = 1;
 
         ReaderVector readers;
-        const bool result =
-            stream.ReadObject("functions", Serialization::TDynamicVectorDeSerializer<ReaderVector>(&readers, "item"));
+        Serialization::TDynamicVectorDeSerializer<ReaderVector> reader(&readers, "item");
+        const bool result = stream.ReadObject("functions", reader);
         const int count = readers.GetCount();
         if (!result) {
             for (int i = 0; i < count; ++i)
