@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
+  antlr3 libantlr3c-dev default-jre-headless
 )
 
 missing=()

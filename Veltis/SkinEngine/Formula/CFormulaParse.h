@@ -1,0 +1,38 @@
+#pragma once
+
+struct ANTLR3_BASE_TREE_struct;
+
+namespace Veltis::SkinEngine
+{
+
+// One run of the generated lexer and parser over a formula text. It owns the recognizers, and with
+// them the syntax tree, until it is destroyed; the text must outlive it. It never prints.
+class CFormulaParse
+{
+public:
+    // Deeper nesting fails the parse, like a syntax error: the parser recurses about ten calls deep
+    // per parenthesis, and the tree walkers and the objects built from a tree once or twice per level.
+    static constexpr int kMaximumParenthesisDepth = 128;
+    static constexpr int kMaximumTreeDepth = 1024;
+
+    explicit CFormulaParse(char const* formula);
+    ~CFormulaParse();
+    CFormulaParse(CFormulaParse const&) = delete;
+    CFormulaParse& operator=(CFormulaParse const&) = delete;
+
+    // The tree of a formula without syntax errors, within the depth limits; null otherwise.
+    ANTLR3_BASE_TREE_struct* GetTree() const { return m_Tree; }
+
+    // The parser's syntax-error count (0 when the parser did not run).
+    unsigned GetSyntaxErrorCount() const { return m_SyntaxErrorCount; }
+
+private:
+    void Run(char const* formula);
+
+    struct SRecognizers;
+    SRecognizers* m_Recognizers = nullptr;
+    ANTLR3_BASE_TREE_struct* m_Tree = nullptr;
+    unsigned m_SyntaxErrorCount = 0;
+};
+
+} // namespace Veltis::SkinEngine

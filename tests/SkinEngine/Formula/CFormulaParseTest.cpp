@@ -1,0 +1,244 @@
+#include "Veltis/SkinEngine/Formula/CFormulaParse.h"
+
+#include "Veltis/SkinEngine/Formula/EFormulaTokenType.h"
+
+#include <antlr3.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+
+using namespace Veltis::SkinEngine;
+
+char const* NodeTypeName(ANTLR3_UINT32 type)
+{
+    switch (static_cast<int>(type))
+    {
+    case eFormulaTokenPARAM: return "PARAM";
+    case eFormulaTokenNEGATE: return "NEGATE";
+    case eFormulaTokenSTRING: return "STRING";
+    case eFormulaTokenOR: return "OR";
+    case eFormulaTokenAND: return "AND";
+    case eFormulaTokenEQUALS: return "EQUALS";
+    case eFormulaTokenNOTEQUALS: return "NOTEQUALS";
+    case eFormulaTokenLTH: return "LTH";
+    case eFormulaTokenLTEQ: return "LTEQ";
+    case eFormulaTokenGT: return "GT";
+    case eFormulaTokenGTEQ: return "GTEQ";
+    case eFormulaTokenPLUS: return "PLUS";
+    case eFormulaTokenMINUS: return "MINUS";
+    case eFormulaTokenMULT: return "MULT";
+    case eFormulaTokenDIV: return "DIV";
+    case eFormulaTokenMOD: return "MOD";
+    case eFormulaTokenPOW: return "POW";
+    case eFormulaTokenNOT: return "NOT";
+    case eFormulaTokenINTEGER: return "INTEGER";
+    case eFormulaTokenFLOAT: return "FLOAT";
+    case eFormulaTokenDATETIME: return "DATETIME";
+    case eFormulaTokenBOOLEAN: return "BOOLEAN";
+    case eFormulaTokenIDENT: return "IDENT";
+    default: return "?";
+    }
+}
+
+// A node as TYPE:text(children), leaving out the text where it only repeats the type name.
+std::string Describe(pANTLR3_BASE_TREE tree, bool isParameterName = false)
+{
+    std::string result = NodeTypeName(tree->getType(tree));
+    pANTLR3_STRING text = tree->getText(tree);
+    std::string const textValue = text != nullptr ? std::string(reinterpret_cast<char const*>(text->chars), text->len)
+                                                  : std::string("<null>");
+    if (textValue != result)
+        result += ":" + textValue;
+    ANTLR3_UINT32 const count = tree->getChildCount(tree);
+    if (count > 0 || (tree->getType(tree) == eFormulaTokenIDENT && !isParameterName))
+    {
+        result += "(";
+        for (ANTLR3_UINT32 i = 0; i < count; ++i)
+        {
+            if (i > 0)
+                result += ",";
+            result += Describe(static_cast<pANTLR3_BASE_TREE>(tree->getChild(tree, i)),
+                tree->getType(tree) == eFormulaTokenPARAM);
+        }
+        result += ")";
+    }
+    return result;
+}
+
+// The tree of a parse, or "error" when the parser counted a syntax error.
+std::string Parse(char const* text)
+{
+    CFormulaParse parse(text);
+    if (parse.GetSyntaxErrorCount() != 0)
+    {
+        EXPECT_EQ(parse.GetTree(), nullptr);
+        return "error";
+    }
+    if (parse.GetTree() == nullptr)
+        return "null";
+    return Describe(parse.GetTree());
+}
+
+struct ParseCase
+{
+    char const* text;
+    char const* tree;
+};
+
+void CheckParseCases(ParseCase const* cases, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i)
+    {
+        SCOPED_TRACE(cases[i].text);
+        EXPECT_EQ(Parse(cases[i].text), cases[i].tree);
+    }
+}
+
+// In the trees below an IDENT inside PARAM is a leaf; an IDENT elsewhere is a call, written with
+// parentheses even when it has no arguments.
+std::string Param(char const* name)
+{
+    return std::string("PARAM(IDENT:") + name + ")";
+}
+
+TEST(FormulaParser, PrecedenceAndAssociativity)
+{
+    std::string const p = Param("p"), q = Param("q"), r = Param("r");
+    std::string const cases[][2] = {
+        {"1 + 2 * 3", "PLUS:+(INTEGER:1,MULT:*(INTEGER:2,INTEGER:3))"},
+        {"(1 + 2) * 3", "MULT:*(PLUS:+(INTEGER:1,INTEGER:2),INTEGER:3)"},
+        {"p or q and r", "OR:or(" + p + ",AND:and(" + q + "," + r + "))"},
+        {"p || q", "OR:||(" + p + "," + q + ")"},
+        {"p && q", "AND:&&(" + p + "," + q + ")"},
+        {"p - q - r", "MINUS:-(MINUS:-(" + p + "," + q + ")," + r + ")"},
+        {"2 ^ 3 ^ 2", "POW:^(POW:^(INTEGER:2,INTEGER:3),INTEGER:2)"},
+        {"-2 ^ 2", "POW:^(NEGATE(INTEGER:2),INTEGER:2)"},
+        {"2 ^ -2", "POW:^(INTEGER:2,NEGATE(INTEGER:2))"},
+        {"p < q < r", "LTH:<(LTH:<(" + p + "," + q + ")," + r + ")"},
+        {"p = q = r", "EQUALS:=(EQUALS:=(" + p + "," + q + ")," + r + ")"},
+        {"p == q != r <> p", "NOTEQUALS:<>(NOTEQUALS:!=(EQUALS:==(" + p + "," + q + ")," + r + ")," + p + ")"},
+        {"p <= q >= r > p", "GT:>(GTEQ:>=(LTEQ:<=(" + p + "," + q + ")," + r + ")," + p + ")"},
+        {"p = q < r", "EQUALS:=(" + p + ",LTH:<(" + q + "," + r + "))"},
+        {"p < q + r", "LTH:<(" + p + ",PLUS:+(" + q + "," + r + "))"},
+        {"p + q % r / p", "PLUS:+(" + p + ",DIV:/(MOD:%(" + q + "," + r + ")," + p + "))"},
+        {"p * q ^ r", "MULT:*(" + p + ",POW:^(" + q + "," + r + "))"},
+        {"p && q = r", "AND:&&(" + p + ",EQUALS:=(" + q + "," + r + "))"},
+        {"2 + -1", "PLUS:+(INTEGER:2,NEGATE(INTEGER:1))"},
+        {"2 - -1", "MINUS:-(INTEGER:2,NEGATE(INTEGER:1))"},
+        {"!a = b", "EQUALS:=(NOT:!(" + Param("a") + ")," + Param("b") + ")"},
+    };
+    for (auto const& c : cases)
+    {
+        SCOPED_TRACE(c[0]);
+        EXPECT_EQ(Parse(c[0].c_str()), c[1]);
+    }
+}
+
+TEST(FormulaParser, OperandsAndCalls)
+{
+    ParseCase const cases[] = {
+        {"x", "PARAM(IDENT:x)"},
+        {"x.y$1", "PARAM(IDENT:x.y$1)"},
+        {"sin(x)", "IDENT:sin(PARAM(IDENT:x))"},
+        {"max(1, y * 2)", "IDENT:max(INTEGER:1,MULT:*(PARAM(IDENT:y),INTEGER:2))"},
+        {"f()", "IDENT:f()"},
+        {"f (x)", "IDENT:f(PARAM(IDENT:x))"},
+        {"f(1, 2, 3)", "IDENT:f(INTEGER:1,INTEGER:2,INTEGER:3)"},
+        {"f(g(-x), (1))", "IDENT:f(IDENT:g(NEGATE(PARAM(IDENT:x))),INTEGER:1)"},
+        {"-x", "NEGATE(PARAM(IDENT:x))"},
+        {"-(1 + 2)", "NEGATE(PLUS:+(INTEGER:1,INTEGER:2))"},
+        {"-(-1)", "NEGATE(NEGATE(INTEGER:1))"},
+        {"!(!a)", "NOT:!(NOT:!(PARAM(IDENT:a)))"},
+        {"not(1)", "NOT:not(INTEGER:1)"},
+        {"-f(1)", "NEGATE(IDENT:f(INTEGER:1))"},
+        {"true", "BOOLEAN:true"},
+        {"'a\\'b'", "STRING:'a\\'b'"},
+        {"#1/2/2003#", "DATETIME:#1/2/2003#"},
+        {"2.5", "FLOAT:2.5"},
+        {"((((7))))", "INTEGER:7"},
+        {"  1 ", "INTEGER:1"},
+        // Lexer failures are not syntax errors: the dropped characters simply are not there.
+        {"a | b", "PARAM(IDENT:a)"},
+        {"a@", "PARAM(IDENT:a)"},
+        {"1.+2", "INTEGER:2"},
+        {"2 ~+ 3", "PLUS:+(INTEGER:2,INTEGER:3)"},
+    };
+    CheckParseCases(cases, std::size(cases));
+}
+
+TEST(FormulaParser, SyntaxErrors)
+{
+    char const* const texts[] = {
+        "", "   ", "1 2", "2x", "a b", "1 +", "* 2", "(1", "1)", "f(1,)", "f(,1)", "f(+1)", "--1", "+1",
+        "a not b", "or 1", "true(1)", "1 = = 2", "a @ b", "2 ~ 3", "()", "f(1))", "f((1)", "-!a", "!-a", "!!a",
+        "not not a", "not -1", "x y(1)", "1 'a'", "(", ")", ",", "f(1 2)", "1(2)",
+    };
+    for (char const* text : texts)
+    {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(Parse(text), "error");
+    }
+}
+
+TEST(FormulaParser, NullTextGivesNoTree)
+{
+    CFormulaParse parse(nullptr);
+    EXPECT_EQ(parse.GetTree(), nullptr);
+}
+
+TEST(FormulaParser, NestingWithinTheLimitParses)
+{
+    int const depth = CFormulaParse::kMaximumParenthesisDepth;
+    std::string const text = std::string(depth, '(') + "1" + std::string(depth, ')');
+    EXPECT_EQ(Parse(text.c_str()), "INTEGER:1");
+
+    std::string calls;
+    for (int i = 0; i < depth; ++i)
+        calls += "abs(";
+    calls += "x" + std::string(depth, ')');
+    CFormulaParse parse(calls.c_str());
+    EXPECT_NE(parse.GetTree(), nullptr);
+}
+
+TEST(FormulaParser, DeepNestingFailsWithoutOverflowingTheStack)
+{
+    struct Case
+    {
+        std::string name;
+        std::string text;
+    };
+    int const tooDeep = CFormulaParse::kMaximumParenthesisDepth + 1;
+    std::string chain = "1";
+    for (int i = 0; i < CFormulaParse::kMaximumTreeDepth; ++i)
+        chain += "+1";
+    std::string negations;
+    for (int i = 0; i < 100000; ++i)
+        negations += "-(";
+    negations += "1" + std::string(100000, ')');
+    Case const cases[] = {
+        {"100000 parentheses", std::string(100000, '(') + "1" + std::string(100000, ')')},
+        {"unbalanced", std::string(100000, '(')},
+        {"just too deep", std::string(tooDeep, '(') + "1" + std::string(tooDeep, ')')},
+        {"negations", negations},
+        {"long chain", chain},
+    };
+    for (Case const& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CFormulaParse parse(c.text.c_str());
+        EXPECT_EQ(parse.GetTree(), nullptr);
+    }
+}
+
+TEST(FormulaParser, ClosingParenthesesWithNoneOpenDoNotHideDepth)
+{
+    int const tooDeep = CFormulaParse::kMaximumParenthesisDepth + 1;
+    std::string const text = std::string(1000, ')') + std::string(tooDeep, '(') + "1" + std::string(tooDeep, ')');
+    CFormulaParse parse(text.c_str());
+    EXPECT_EQ(parse.GetTree(), nullptr);
+}
+
+} // namespace

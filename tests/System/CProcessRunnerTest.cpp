@@ -1,0 +1,34 @@
+#include "Veltis/System/CProcessRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace Veltis::System;
+
+namespace {
+
+TEST(CProcessRunner, AnswersTheExitStatusWithoutAShell)
+{
+    const char* const kTricky = "a b; echo $(id) `id` \"q\" 'q' > out";
+    struct Case { std::vector<const char*> arguments; int status; };
+    const Case kCases[] = {
+        {{"true", nullptr}, 0},
+        {{"false", nullptr}, 1},
+        {{"sh", "-c", "exit 7", nullptr}, 7},
+        // Each text arrives as one argument, unchanged.
+        {{"test", kTricky, "=", kTricky, nullptr}, 0},
+        {{"test", kTricky, "=", "a", nullptr}, 1},
+        {{"veltis-no-such-program", nullptr}, -1},
+        {{"sh", "-c", "kill -9 $$", nullptr}, -1},
+        {{nullptr}, -1},
+    };
+    CProcessRunner runner;
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.arguments[0] != nullptr ? c.arguments[0] : "(none)");
+        EXPECT_EQ(runner.Run(c.arguments.data()), c.status);
+    }
+    EXPECT_EQ(runner.Run(nullptr), -1);
+}
+
+} // namespace
