@@ -64,6 +64,8 @@ void SweptCurvesEven(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(SweptValuesEven)->RangeMultiplier(8)->Range(16, 1 << 18);
-BENCHMARK(SweptValuesUneven)->RangeMultiplier(8)->Range(16, 1 << 18);
-BENCHMARK(SweptCurvesEven)->RangeMultiplier(8)->Range(16, 1 << 15);
+// Rings up to what a history of minutes at a display refresh rate needs; beyond the caches the cost per
+// point is memory latency, not search.
+BENCHMARK(SweptValuesEven)->RangeMultiplier(4)->Range(16, 1 << 15);
+BENCHMARK(SweptValuesUneven)->RangeMultiplier(4)->Range(16, 1 << 15);
+BENCHMARK(SweptCurvesEven)->RangeMultiplier(4)->Range(16, 1 << 13);

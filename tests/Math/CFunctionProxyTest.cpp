@@ -140,7 +140,7 @@ TEST_F(CFunctionProxyTest, UnreadableTargetFallsBackAndFails)
         VeltisTest::Member("value", "{00000000-0000-0000-0000-000000000000}"),
         VeltisTest::Member("value", CConstantFunction::kClassId + std::string("x")),
         VeltisTest::Member("value", CCountedFunction::kClassId, "<a>1</a>"),
-        VeltisTest::Member("value", CCountedBinaryFunction::kClassId, "<a>1</a><b>1</b>"),
+        VeltisTest::Member("value", VeltisTest::CCountedConstant::kClassId, "<a>1</a><b>1</b>"),
         "<value><isNull>0</isNull></value>",
     };
     for (const std::string& body : kBodies) {
