@@ -1,7 +1,6 @@
 #include "Veltis/Math/CSweptCurvesFunction.h"
 
 #include "Veltis/Math/CConstantFunction.h"
-#include "Veltis/Math/CSweptValues.h"
 #include "Veltis/Math/ReadMember.h"
 #include "Veltis/Runtime/CObjectsFactory.h"
 #include "Veltis/Serialization/CTypeSerializer.h"
@@ -14,17 +13,11 @@
 namespace Veltis {
 namespace Math {
 
-CSweptCurvesFunction::CSweptCurvesFunction()
-    : m_DefaultCurve(new CConstantFunction(0.0f)), m_CurrentIndex(-1), m_Mask(0), m_PointsCount(0),
-      m_Duration(0.0f), m_PointsPerSecond(0.0f)
-{
-}
+CSweptCurvesFunction::CSweptCurvesFunction() : m_DefaultCurve(new CConstantFunction(0.0f)) {}
 
 CSweptCurvesFunction::CSweptCurvesFunction(const CSweptCurvesFunction& other)
     : IBinaryFunction(other), m_DefaultCurve(other.m_DefaultCurve ? other.m_DefaultCurve->Clone() : nullptr),
-      m_Curves(other.m_Curves.GetCount()), m_Times(other.m_Times), m_CurrentIndex(other.m_CurrentIndex),
-      m_Mask(other.m_Mask), m_PointsCount(other.m_PointsCount), m_Duration(other.m_Duration),
-      m_PointsPerSecond(other.m_PointsPerSecond)
+      m_Curves(other.m_Curves.GetCount()), m_Ring(other.m_Ring)
 {
     for (int i = 0; i < other.m_Curves.GetCount(); ++i)
         m_Curves[i] = other.m_Curves[i] ? other.m_Curves[i]->Clone() : nullptr;
@@ -46,17 +39,12 @@ void CSweptCurvesFunction::DeleteCurves()
 
 void CSweptCurvesFunction::SetMaxPointsCount(int n)
 {
-    const int size = CSweptValues::GetRingSize(n);
+    const int size = m_Ring.Rebuild(n);
     DeleteCurves();
     m_Curves.SetSize(0, true);
-    m_Times.SetSize(0, true);
     m_Curves.SetSize(size, true);
-    m_Times.SetSize(size, true);
     for (int i = 0; i < size; ++i)
         m_Curves[i] = nullptr;
-    m_Mask = size - 1;
-    m_CurrentIndex = -1;
-    m_PointsCount = 0;
 }
 
 void CSweptCurvesFunction::SetDefaultValue(const IFunction& curve)
@@ -66,49 +54,31 @@ void CSweptCurvesFunction::SetDefaultValue(const IFunction& curve)
     m_DefaultCurve = copy;
 }
 
-bool CSweptCurvesFunction::HasRing() const
-{
-    const int size = m_Times.GetCount();
-    return size > 0 && m_Curves.GetCount() == size && m_Mask == size - 1;
-}
-
 bool CSweptCurvesFunction::AddPoint(float time, const IFunction& curve)
 {
-    if (!HasRing() || time != time)
+    const int slot = m_Ring.Advance(time, m_Curves.GetCount());
+    if (slot < 0)
         return false;
-    if (m_CurrentIndex != -1 && !(time > m_Times[m_CurrentIndex & m_Mask]))
-        return false;
-    m_CurrentIndex = (m_CurrentIndex + 1) & m_Mask;
-    const int size = m_Times.GetCount();
-    m_PointsCount = m_PointsCount + 1 < size ? m_PointsCount + 1 : size;
-    delete m_Curves[m_CurrentIndex];
-    m_Curves[m_CurrentIndex] = curve.Clone();
-    m_Times[m_CurrentIndex] = time;
-    if (m_PointsCount > 1)
-        m_PointsPerSecond = static_cast<float>(m_PointsCount - 1) /
-                            (m_Times[m_CurrentIndex] - m_Times[(m_CurrentIndex - m_PointsCount + 1) & m_Mask]);
+    delete m_Curves[slot];
+    m_Curves[slot] = curve.Clone();
     return true;
 }
 
 float CSweptCurvesFunction::GetValue(float x, float y) const
 {
-    if (m_PointsCount == 0)
+    const int pointsCount = m_Ring.GetPointsCount();
+    if (pointsCount == 0)
         return m_DefaultCurve->GetValue(y);
     if (x >= 0.0f)
-        return m_Curves[m_CurrentIndex & m_Mask]->GetValue(y);
-    if (m_PointsCount == 1)
+        return m_Curves[m_Ring.GetSlot(0)]->GetValue(y);
+    int earlier = 0;
+    int later = 0;
+    float weight = 0.0f;
+    if (pointsCount == 1 || !m_Ring.FindBracket(x, earlier, later, weight))
         return m_DefaultCurve->GetValue(y);
-    int i = 0;
-    float t = 0.0f;
-    if (!CSweptValues::FindBracket(m_Times.GetData(), m_Mask, m_CurrentIndex, m_PointsCount, m_PointsPerSecond,
-                                   x, i, t))
-        return m_DefaultCurve->GetValue(y);
-    const float t0 = m_Times[i & m_Mask];
-    const float t1 = m_Times[(i + 1) & m_Mask];
-    const float w = (t - t0) / (t1 - t0);
-    const float b = m_Curves[i & m_Mask]->GetValue(y);
-    const float a = m_Curves[(i + 1) & m_Mask]->GetValue(y);
-    return (a - b) * w + b;
+    const float b = m_Curves[earlier]->GetValue(y);
+    const float a = m_Curves[later]->GetValue(y);
+    return (a - b) * weight + b;
 }
 
 bool CSweptCurvesFunction::Serialize(Serialization::IWriteDataStream& stream) const
@@ -121,29 +91,18 @@ bool CSweptCurvesFunction::Serialize(Serialization::IWriteDataStream& stream) co
     const int version = 1;
     bool result = stream.WriteInt("version", version);
     result = stream.WriteObject("values", Serialization::TVectorSerializer<SerializerVector>(&serializers, "value")) && result;
-    result = stream.WriteObject("times", Serialization::TVectorSerializer<FloatVector>(&m_Times, "time")) && result;
-    result = stream.WriteInt("currentIndex", m_CurrentIndex) && result;
-    result = stream.WriteInt("mask", m_Mask) && result;
-    result = stream.WriteInt("pointsCount", m_PointsCount) && result;
-    result = stream.WriteFloat("duration", m_Duration) && result;
-    result = stream.WriteFloat("pointsPerSecond", m_PointsPerSecond) && result;
-    result = stream.WriteObject("defaultValue", Serialization::CTypeSerializer(m_DefaultCurve)) && result;
-    return result;
+    result = m_Ring.WriteTimes(stream) && result;
+    result = m_Ring.WriteState(stream) && result;
+    return stream.WriteObject("defaultValue", Serialization::CTypeSerializer(m_DefaultCurve)) && result;
 }
 
 bool CSweptCurvesFunction::IsConsistent() const
 {
-    const int size = m_Curves.GetCount();
-    if (m_Times.GetCount() != size || size < 2 || (size & (size - 1)) != 0 || m_Mask != size - 1)
+    if (!m_Ring.IsConsistent(m_Curves.GetCount()))
         return false;
-    // Beyond the ring's shape: evaluation and AddPoint must never index outside the ring, overflow,
-    // or evaluate a slot without a curve.
-    if (m_PointsCount < 0 || m_PointsCount > size || m_CurrentIndex < -1 || m_CurrentIndex > m_Mask)
-        return false;
-    if (m_PointsCount > 0 && m_CurrentIndex < 0)
-        return false;
-    for (int k = 0; k < m_PointsCount; ++k) {
-        if (!m_Curves[(m_CurrentIndex - k) & m_Mask])
+    // Every held sample must have a curve to evaluate.
+    for (int k = 0; k < m_Ring.GetPointsCount(); ++k) {
+        if (!m_Curves[m_Ring.GetSlot(k)])
             return false;
     }
     return true;
@@ -153,7 +112,7 @@ bool CSweptCurvesFunction::DeSerialize(const Serialization::IReadDataStream& str
 {
     DeleteCurves();
     m_Curves.SetSize(0, true);
-    m_Times.SetSize(0, true);
+    m_Ring.Clear();
     delete m_DefaultCurve;
     m_DefaultCurve = nullptr;
 
@@ -172,13 +131,8 @@ bool CSweptCurvesFunction::DeSerialize(const Serialization::IReadDataStream& str
         for (int i = 0; i < count; ++i)
             delete readers[i].GetObject();
     }
-    Serialization::TDynamicVectorDeSerializer<FloatVector> timesReader(&m_Times, "time");
-    result = stream.ReadObject("times", timesReader) && result;
-    result = stream.ReadInt("currentIndex", m_CurrentIndex) && result;
-    result = stream.ReadInt("mask", m_Mask) && result;
-    result = stream.ReadInt("pointsCount", m_PointsCount) && result;
-    result = stream.ReadFloat("duration", m_Duration) && result;
-    result = stream.ReadFloat("pointsPerSecond", m_PointsPerSecond) && result;
+    result = m_Ring.ReadTimes(stream) && result;
+    result = m_Ring.ReadState(stream) && result;
     m_DefaultCurve = ReadMember<IFunction>(stream, "defaultValue");
     if (!m_DefaultCurve) {
         m_DefaultCurve = new CConstantFunction(0.0f);
@@ -187,10 +141,8 @@ bool CSweptCurvesFunction::DeSerialize(const Serialization::IReadDataStream& str
     if (IsConsistent())
         return result;
 
-    m_Times.SetSize(0, true);
-    m_Mask = 0;
-    m_CurrentIndex = 0;
-    m_PointsCount = 0;
+    // The curves read stay in their slots, where nothing evaluates them, until the ring is rebuilt.
+    m_Ring.Reset();
     delete m_DefaultCurve;
     m_DefaultCurve = new CConstantFunction(0.0f);
     return false;

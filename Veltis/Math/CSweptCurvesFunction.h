@@ -2,6 +2,7 @@
 
 #include "Veltis/Core/TDynamicVector.h"
 #include "Veltis/Math/IBinaryFunction.h"
+#include "Veltis/Math/CSweptValues.h"
 #include "Veltis/Math/IFunction.h"
 #include "Veltis/Serialization/CTypeSerializer.h"
 #include "Veltis/Serialization/TRuntimeDeSerializer.h"
@@ -25,7 +26,7 @@ public:
 
     // Deletes every recorded curve and rebuilds the ring, sized as CSweptValues::GetRingSize(n) says.
     void SetMaxPointsCount(int n);
-    void SetDuration(float seconds) { m_Duration = seconds; }
+    void SetDuration(float seconds) { m_Ring.SetDuration(seconds); }
     // Keeps a clone: later changes to curve are not seen.
     void SetDefaultValue(const IFunction& curve);
     // Stores a clone of curve; refused (false, nothing cloned) when time is not later than the newest
@@ -42,15 +43,14 @@ public:
     bool DeSerialize(const Serialization::IReadDataStream& stream) override;
 
     // The ring's state, for owners that display it and for tests.
-    int GetMaxPointsCount() const { return m_Times.GetCount(); }
-    int GetPointsCount() const { return m_PointsCount; }
-    int GetCurrentIndex() const { return m_CurrentIndex; }
-    float GetPointsPerSecond() const { return m_PointsPerSecond; }
-    float GetDuration() const { return m_Duration; }
+    int GetMaxPointsCount() const { return m_Ring.GetSize(); }
+    int GetPointsCount() const { return m_Ring.GetPointsCount(); }
+    int GetCurrentIndex() const { return m_Ring.GetCurrentIndex(); }
+    float GetPointsPerSecond() const { return m_Ring.GetPointsPerSecond(); }
+    float GetDuration() const { return m_Ring.GetDuration(); }
 
 private:
     typedef Core::TDynamicVector<IFunction*, Core::CStepGrowthStrategy, Core::TEqualOperatorCopier<IFunction*>> CurveVector;
-    typedef Core::TDynamicVector<float, Core::CStepGrowthStrategy, Core::TEqualOperatorCopier<float>> FloatVector;
     typedef Core::TDynamicVector<Serialization::CTypeSerializer, Core::CStepGrowthStrategy,
                                  Core::TEqualOperatorCopier<Serialization::CTypeSerializer>>
         SerializerVector;
@@ -59,17 +59,11 @@ private:
         ReaderVector;
 
     void DeleteCurves();
-    bool HasRing() const;
     bool IsConsistent() const;
 
     IFunction* m_DefaultCurve;
     CurveVector m_Curves;
-    FloatVector m_Times;
-    int m_CurrentIndex;
-    int m_Mask;
-    int m_PointsCount;
-    float m_Duration;
-    float m_PointsPerSecond;
+    CSweptValues::CRing m_Ring;
 };
 
 } // namespace Math
