@@ -28,12 +28,13 @@ public:
     ~TNFunctionsAggregate() override { DropSlots(0); }
 
     // Stores function in slot index (owned or not by the aggregate's flag), deleting the owned
-    // function it replaces. An index outside the slots stores nothing.
+    // function it replaces; given the function the slot already holds, it keeps it. An index outside
+    // the slots stores nothing.
     void SetFunction(int index, const I* function)
     {
         if (index < 0 || index >= m_Functions.GetCount())
             return;
-        if (m_Ownership == 1)
+        if (m_Ownership == 1 && m_Functions[index] != function)
             delete m_Functions[index];
         m_Functions[index] = function;
     }

@@ -78,8 +78,10 @@ private:
     void ReleaseMembers()
     {
         if (m_Owned == 1) {
+            // One object given as both operands is deleted once.
+            if (m_Func2 != m_Func1)
+                delete m_Func2;
             delete m_Func1;
-            delete m_Func2;
             delete m_CombineFunction;
         }
         m_Func1 = nullptr;

@@ -119,7 +119,9 @@ TEST_F(TNFunctionsAggregateTest, SetFunctionReplacesOwnedFunctionsAndIgnoresBadI
 {
     CFunctionsComposition owning(2, 1);
     owning.SetFunction(0, new CCountedFunction(2.0f, 0.0f));
-    owning.SetFunction(0, new CCountedFunction(3.0f, 0.0f));
+    IFunction* kept = new CCountedFunction(3.0f, 0.0f);
+    owning.SetFunction(0, kept);
+    owning.SetFunction(0, kept);
     EXPECT_EQ(CFunctionCounters::Alive(), 1);
     CCountedFunction outside(5.0f, 0.0f);
     owning.SetFunction(2, &outside);

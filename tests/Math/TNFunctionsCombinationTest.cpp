@@ -98,6 +98,16 @@ TEST_F(TNFunctionsCombinationTest, NotOwnedMembersOutliveTheCombinationAndItsRea
     EXPECT_EQ(CFunctionCounters::Alive(), 3);
 }
 
+TEST_F(TNFunctionsCombinationTest, OneObjectAsBothOperandsIsDeletedOnce)
+{
+    CCountedFunction* both = new CCountedFunction(2.0f, 0.0f);
+    {
+        CFunctionsCombination square(both, both, TBinaryFunction<&FunctionsLibrary::Product>::GetInstance().Clone(), true);
+        EXPECT_EQ(square.GetValue(3.0f), 36.0f);
+    }
+    EXPECT_EQ(CFunctionCounters::Alive(), 0);
+}
+
 TEST_F(TNFunctionsCombinationTest, CloneOfANotOwningCombinationOwnsThreeNewCopies)
 {
     CCountedFunction f(1.0f, 0.0f);
