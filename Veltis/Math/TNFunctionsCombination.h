@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Veltis/Math/IBinaryFunction.h"
-#include "Veltis/Math/TBinaryFunction.h"
 #include "Veltis/Math/FunctionsLibrary.h"
+#include "Veltis/Math/IBinaryFunction.h"
 #include "Veltis/Math/ReadMember.h"
+#include "Veltis/Math/TBinaryFunction.h"
 #include "Veltis/Serialization/CTypeSerializer.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
 
