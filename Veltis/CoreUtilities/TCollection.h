@@ -2,6 +2,8 @@
 
 #include "Veltis/Containers/IVector.h"
 
+#include <type_traits>
+
 namespace Veltis {
 namespace CoreUtilities {
 
@@ -15,7 +17,7 @@ public:
         : m_Items(count > 0 ? new C*[count] : nullptr), m_Count(count > 0 ? count : 0)
     {
         for (int i = 0; i < m_Count; ++i)
-            m_Items[i] = initial ? new C(initial[i]) : new C();
+            m_Items[i] = initial ? Copy(initial[i]) : new C();
     }
 
     // Copies would delete the same elements twice.
@@ -38,6 +40,15 @@ public:
     I& GetAt(int index) override { return *m_Items[index]; }
 
 private:
+    // Records without a copy constructor (curve descriptions) are built from their interface instead.
+    static C* Copy(const C& record)
+    {
+        if constexpr (std::is_copy_constructible<C>::value)
+            return new C(record);
+        else
+            return new C(static_cast<const I&>(record));
+    }
+
     C** m_Items;
     int m_Count;
 };

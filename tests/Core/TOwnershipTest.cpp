@@ -12,10 +12,7 @@ using VeltisTest::IItem;
 
 namespace {
 
-class TOwnershipTest : public testing::Test {
-protected:
-    void SetUp() override { CCountedObject::ResetCounters(); }
-};
+typedef VeltisTest::CCountingFixture TOwnershipTest;
 
 TEST_F(TOwnershipTest, DestructionDeletesOnlyWithFlagOne)
 {

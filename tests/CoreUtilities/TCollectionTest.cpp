@@ -14,10 +14,7 @@ namespace {
 
 typedef TCollection<CCountedItem, IItem> CItems;
 
-class TCollectionTest : public testing::Test {
-protected:
-    void SetUp() override { CCountedObject::ResetCounters(); }
-};
+typedef VeltisTest::CCountingFixture TCollectionTest;
 
 TEST_F(TCollectionTest, OwnsOneHeapElementPerSlotAndDeletesThemAll)
 {
@@ -61,6 +58,27 @@ TEST_F(TCollectionTest, EmptyAndNegativeCountsHoldNothing)
         EXPECT_EQ(CCountedObject::s_Constructed, 0);
         EXPECT_EQ(CCountedObject::s_Destroyed, 0);
     }
+}
+
+} // namespace
+
+namespace {
+
+// A record that can only be built from the element interface.
+class CInterfaceBuilt : public VeltisTest::CCountedItem {
+public:
+    CInterfaceBuilt() {}
+    explicit CInterfaceBuilt(int value) : CCountedItem(value) {}
+    explicit CInterfaceBuilt(const IItem& other) : CCountedItem(other.GetValue() + 100) {}
+    CInterfaceBuilt(const CInterfaceBuilt&) = delete;
+};
+
+TEST_F(TCollectionTest, RecordsWithoutCopyConstructorAreBuiltFromTheirInterface)
+{
+    const CInterfaceBuilt records[2] = {CInterfaceBuilt(1), CInterfaceBuilt(2)};
+    TCollection<CInterfaceBuilt, IItem> items(2, records);
+    EXPECT_EQ(items.GetAt(0).GetValue(), 101);
+    EXPECT_EQ(items.GetAt(1).GetValue(), 102);
 }
 
 } // namespace

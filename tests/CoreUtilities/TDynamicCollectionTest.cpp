@@ -19,10 +19,8 @@ namespace {
 
 typedef TDynamicCollection<CCountedItem, IItem> CItems;
 
-class TDynamicCollectionTest : public testing::Test {
+class TDynamicCollectionTest : public VeltisTest::CCountingFixture {
 protected:
-    void SetUp() override { CCountedObject::ResetCounters(); }
-
     static void Fill(IVector<IItem>& vector, int first)
     {
         for (int i = 0; i < vector.GetCount(); ++i)

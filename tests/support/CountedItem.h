@@ -2,6 +2,8 @@
 
 #include "support/CountedObject.h"
 
+#include <gtest/gtest.h>
+
 // A small element interface with a counted implementation, for containers and holders that show their
 // elements through an interface, build them from it, or clone them.
 namespace VeltisTest {
@@ -30,6 +32,12 @@ public:
     int GetValue() const override { return m_Value; }
     void SetValue(int value) override { m_Value = value; }
     IItem* Clone() const override { return new CCountedItem(*this); }
+};
+
+// Fixture whose tests start with all counters at zero.
+class CCountingFixture : public testing::Test {
+protected:
+    void SetUp() override { CCountedObject::ResetCounters(); }
 };
 
 } // namespace VeltisTest
