@@ -10,6 +10,7 @@
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CMessageLoop.h"
 #include "support/CFunctionCommand.h"
+#include "support/WaitForPosted.h"
 
 using namespace Veltis;
 using VeltisTest::CFunctionCommand;
@@ -87,14 +88,7 @@ private:
 struct CLoopFixture : public ::testing::Test {
     CLoopFixture() { m_Loop.StartThread(); }
 
-    // Waits until every command posted so far has run (a Send would jump the queue).
-    void Flush()
-    {
-        System::CEvent ran;
-        CFunctionCommand marker([&ran] { ran.Set(); });
-        m_Loop.Post(&marker, false);
-        ran.Wait(-1);
-    }
+    void Flush() { VeltisTest::WaitForPosted(m_Loop); }
 
     System::CMessageLoop m_Loop;
 };
@@ -188,10 +182,7 @@ TEST(CMessageLoopMTTest, StoppingReleasesAWaitingSenderWithFalseAndKeepsPosts)
 
     // The post survived the stop and runs after a restart.
     ASSERT_TRUE(loop.StartThread());
-    System::CEvent ran;
-    CFunctionCommand marker([&ran] { ran.Set(); });
-    loop.Post(&marker, false);
-    ran.Wait(-1);
+    VeltisTest::WaitForPosted(loop);
     EXPECT_EQ(posted.GetCount(), 1);
 }
 
@@ -220,58 +211,41 @@ TEST(CMessageLoopMTTest, DestroyOnTheLoopsOwnThreadDefersTheDeletionUntilTheComm
     EXPECT_TRUE(commandDeleted.load());
 }
 
-TEST_F(CLoopFixture, ATimerTicksAboutEveryPeriodWhileItsCommandTakesLess)
+TEST_F(CLoopFixture, TimersTickAboutEveryPeriodFromTheStartOfTheirPreviousTickAndNeverCatchUp)
 {
-    CTickRecorder recorder(5, 30);
-    CFunctionCommand tick([&recorder] { recorder.Tick(); });
-    const Clock::time_point added = Clock::now();
-    m_Loop.AddTimer(100, tick);
-    recorder.m_Enough.Wait(-1);
-    Core::ICommand* pointer = &tick;
-    m_Loop.RemoveTimer(pointer, false);
+    struct Case {
+        const char* name;
+        int firstPeriod; // registered before the period under test, 0 for none
+        int period;
+        int commandMs;
+        int ticks;
+        double minFirst; // from the last AddTimer to the first tick
+        double minInterval;
+        double maxInterval;
+    };
+    const Case kCases[] = {
+        {"a command shorter than the period", 0, 100, 30, 5, 90.0, 90.0, 250.0},
+        // Lateness is never made up: the next tick follows the long one, not its due time.
+        {"a command longer than the period", 0, 100, 150, 4, 90.0, 145.0, 300.0},
+        {"a command added again with a new period", 5000, 40, 0, 6, 35.0, 35.0, 200.0},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        CTickRecorder recorder(c.ticks, c.commandMs);
+        CFunctionCommand tick([&recorder] { recorder.Tick(); });
+        if (c.firstPeriod > 0)
+            m_Loop.AddTimer(c.firstPeriod, tick);
+        const Clock::time_point added = Clock::now();
+        m_Loop.AddTimer(c.period, tick);
+        recorder.m_Enough.Wait(-1);
+        Core::ICommand* pointer = &tick;
+        m_Loop.RemoveTimer(pointer, false);
 
-    EXPECT_GE(MillisecondsBetween(added, recorder.First()), 90.0);
-    for (double interval : recorder.Intervals()) {
-        EXPECT_GE(interval, 90.0);
-        EXPECT_LE(interval, 250.0);
-    }
-}
-
-TEST_F(CLoopFixture, ATimerWhoseCommandTakesLongerThanItsPeriodNeverCatchesUp)
-{
-    CTickRecorder recorder(4, 150);
-    CFunctionCommand tick([&recorder] { recorder.Tick(); });
-    const Clock::time_point added = Clock::now();
-    m_Loop.AddTimer(100, tick);
-    recorder.m_Enough.Wait(-1);
-    Core::ICommand* pointer = &tick;
-    m_Loop.RemoveTimer(pointer, false);
-
-    // Lateness is never made up: each tick follows the previous one's end, not its due time.
-    for (double interval : recorder.Intervals()) {
-        EXPECT_GE(interval, 145.0);
-        EXPECT_LE(interval, 300.0);
-    }
-    const double span = MillisecondsBetween(added, Clock::now());
-    EXPECT_GE(span, 100.0 + 3 * 150.0);
-    EXPECT_EQ(tick.GetCount(), 4);
-}
-
-TEST_F(CLoopFixture, AddingARegisteredCommandAgainChangesItsPeriodWithoutASecondTimer)
-{
-    CTickRecorder recorder(6);
-    CFunctionCommand tick([&recorder] { recorder.Tick(); });
-    m_Loop.AddTimer(5000, tick);
-    const Clock::time_point readded = Clock::now();
-    m_Loop.AddTimer(40, tick);
-    recorder.m_Enough.Wait(-1);
-    Core::ICommand* pointer = &tick;
-    m_Loop.RemoveTimer(pointer, false);
-
-    EXPECT_GE(MillisecondsBetween(readded, recorder.First()), 35.0);
-    for (double interval : recorder.Intervals()) {
-        EXPECT_GE(interval, 35.0);
-        EXPECT_LE(interval, 200.0);
+        EXPECT_GE(MillisecondsBetween(added, recorder.First()), c.minFirst);
+        for (double interval : recorder.Intervals()) {
+            EXPECT_GE(interval, c.minInterval);
+            EXPECT_LE(interval, c.maxInterval);
+        }
     }
 }
 

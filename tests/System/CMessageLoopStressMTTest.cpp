@@ -8,6 +8,7 @@
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CMessageLoop.h"
 #include "support/CFunctionCommand.h"
+#include "support/WaitForPosted.h"
 
 using namespace Veltis;
 using VeltisTest::CFunctionCommand;
@@ -94,10 +95,7 @@ TEST(CMessageLoopStressMTTest, ManyThreadsAddingRemovingPostingAndSendingFinishC
                 }
             }
             // Posted work may still refer to the timers: they go only after the queue drained.
-            System::CEvent drained;
-            CFunctionCommand marker([&drained] { drained.Set(); });
-            loop.Post(&marker, false);
-            drained.Wait(-1);
+            VeltisTest::WaitForPosted(loop);
             for (CFunctionCommand* timer : timers) {
                 Core::ICommand* pointer = timer;
                 loop.RemoveTimer(pointer, true);

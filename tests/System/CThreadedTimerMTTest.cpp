@@ -8,6 +8,7 @@
 #include "Veltis/System/CThreadedTimer.h"
 #include "support/CCountingCommand.h"
 #include "support/CFunctionCommand.h"
+#include "support/WaitForPosted.h"
 
 using namespace Veltis;
 using VeltisTest::CFunctionCommand;
@@ -26,13 +27,7 @@ struct CThreadedTimerFixture : public ::testing::Test {
     }
 
     // Waits until every hand-off posted so far has run on the client thread.
-    void FlushClient()
-    {
-        System::CEvent ran;
-        CFunctionCommand marker([&ran] { ran.Set(); });
-        m_Client.Post(&marker, false);
-        ran.Wait(-1);
-    }
+    void FlushClient() { VeltisTest::WaitForPosted(m_Client); }
 
     System::CMessageLoopThread m_Client;
     System::CThreadedTimer m_Timer;
@@ -108,8 +103,5 @@ TEST(CThreadedTimerMTTest, ADisabledTimerStartsNoThreadUntilEnabled)
     timer.Enable(true);
     ticked.Wait(-1);
     timer.Enable(false);
-    System::CEvent flushed;
-    CFunctionCommand marker([&flushed] { flushed.Set(); });
-    client.Post(&marker, false);
-    flushed.Wait(-1);
+    VeltisTest::WaitForPosted(client);
 }
