@@ -15,9 +15,6 @@ public:
 
     void Execute() override { (m_Target->*m_Member)(); }
 
-    T* GetTarget() const { return m_Target; }
-    Member GetMember() const { return m_Member; }
-
 private:
     Member m_Member;
     T* m_Target;

@@ -25,17 +25,19 @@ public:
         const char* retry = nullptr; // text position where the last '*' is tried one character longer
         for (;;) {
             if (!IsEnd(*t)) {
-                if (Fold(*t) == Fold(*p)) {
-                    ++t;
-                    ++p;
-                    continue;
-                }
+                // A '*' in the pattern is a wildcard even where the text holds a '*': taken as an
+                // ordinary character it would lose the retry point ("*x" would not match "*").
                 if (*p == '*') {
                     ++p;
                     if (IsEnd(*p))
                         return true;
                     star = p;
                     retry = t;
+                    continue;
+                }
+                if (Fold(*t) == Fold(*p)) {
+                    ++t;
+                    ++p;
                     continue;
                 }
                 if (!star)

@@ -5,11 +5,11 @@ namespace Runtime {
 
 namespace {
 
-std::string MakeKey(const char* classId, const char* interfaceId)
+Core::CCharString MakeKey(const char* classId, const char* interfaceId)
 {
-    std::string key(classId);
-    key += '-';
-    key += interfaceId;
+    Core::CCharString key(classId);
+    key.Append("-");
+    key.Append(interfaceId);
     return key;
 }
 

@@ -3,7 +3,10 @@
 #include "Veltis/Runtime/IObjectFactory.h"
 #include "Veltis/Runtime/TObjectFactory.h"
 
-#include <string>
+#include "Veltis/Core/CCharString.h"
+#include "Veltis/CoreUtilities/CCharStringEquals.h"
+#include "Veltis/CoreUtilities/CCharStringHash.h"
+
 #include <unordered_map>
 
 namespace Veltis {
@@ -30,7 +33,10 @@ public:
     void* CreateObject(const char* classId) override;
 
 private:
-    std::unordered_map<std::string, IObjectFactory*> m_Factories;
+    // Keyed by class identifier + "-" + interface identifier.
+    std::unordered_map<Core::CCharString, IObjectFactory*, CoreUtilities::CCharStringHash,
+                       CoreUtilities::CCharStringEquals>
+        m_Factories;
 };
 
 // The form that static initialisers call.

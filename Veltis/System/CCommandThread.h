@@ -1,12 +1,10 @@
 #pragma once
 
+#include "Veltis/Core/ICommand.h"
+#include "Veltis/Core/TOwnership.h"
 #include "Veltis/System/CThread.h"
 
 namespace Veltis {
-namespace Core {
-class ICommand;
-}
-
 namespace System {
 
 // A thread whose body is one command, run once; an owned command is deleted with the thread object.
@@ -18,8 +16,7 @@ public:
 private:
     static void RunCommand(void* userData);
 
-    Core::ICommand* m_Command;
-    bool m_Owned;
+    Core::TOwnership<Core::ICommand> m_Command;
 };
 
 } // namespace System

@@ -1,6 +1,7 @@
 #include "Veltis/System/CProcessRunner.h"
 
 #include <cerrno>
+#include <csignal>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -13,9 +14,23 @@ int CProcessRunner::Run(const char* const* arguments)
 {
     if (arguments == nullptr || arguments[0] == nullptr)
         return -1;
+    // The host may block or ignore signals; the program starts with the defaults instead.
+    posix_spawnattr_t attributes;
+    if (posix_spawnattr_init(&attributes) != 0)
+        return -1;
+    sigset_t noSignals;
+    sigset_t allSignals;
+    sigemptyset(&noSignals);
+    sigfillset(&allSignals);
+    posix_spawnattr_setsigmask(&attributes, &noSignals);
+    posix_spawnattr_setsigdefault(&attributes, &allSignals);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
     // posix_spawnp does not modify the argument texts; its signature predates const.
-    if (posix_spawnp(&pid, arguments[0], nullptr, nullptr, const_cast<char* const*>(arguments), environ) != 0)
+    const int spawned =
+        posix_spawnp(&pid, arguments[0], nullptr, &attributes, const_cast<char* const*>(arguments), environ);
+    posix_spawnattr_destroy(&attributes);
+    if (spawned != 0)
         return -1;
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <random>
 #include <string>
 
 using Veltis::Core::CCharString;
@@ -450,6 +451,110 @@ TEST(CCharString, ReleaseFalseKeepsTheBufferForReuse)
     s.Append("again", false);
     EXPECT_EQ(s.GetString(), buffer);
     EXPECT_STREQ(s.GetString(), "again");
+}
+
+// Random edits with random release flags, checked after each step against std::string: catches lost
+// text, stale terminators and buffer misuse (under AddressSanitizer) across reallocations.
+TEST(CCharString, RandomEditsAgreeWithAModelString)
+{
+    std::mt19937 random(12345);
+    auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    auto makeText = [&]() {
+        std::string text;
+        for (int i = pick(9); i > 0; --i)
+            text += "ab"[pick(2)];
+        return text;
+    };
+    CCharString s;
+    std::string model;
+    for (int step = 0; step < 20000; ++step) {
+        const bool release = pick(2) == 0;
+        const std::string text = makeText();
+        const int length = static_cast<int>(model.size());
+        const int op = pick(12);
+        SCOPED_TRACE(testing::Message() << "step " << step << " op " << op << " on '" << model << "' with '" << text << "'");
+        switch (op) {
+        case 0:
+            s.Assign(text.c_str(), release);
+            model = text;
+            break;
+        case 1:
+            s.Append(text.c_str(), release);
+            model += text;
+            break;
+        case 2: {
+            const int n = pick(12) - 2;
+            s.Append(text.c_str(), n, release);
+            if (n > 0)
+                model += text.substr(0, static_cast<size_t>(n));
+            break;
+        }
+        case 3: {
+            const int n = pick(length + 3) - 1;
+            s.AssignLeft(s, n, release);
+            model = n <= 0 ? std::string() : model.substr(0, static_cast<size_t>(n));
+            break;
+        }
+        case 4: {
+            const int first = pick(length + 2);
+            const int last = pick(length + 3) - 1;
+            s.AssignMid(s, first, last, release);
+            model = first >= length || last < first ? std::string() : model.substr(static_cast<size_t>(first), static_cast<size_t>(last - first + 1));
+            break;
+        }
+        case 5: {
+            const int index = pick(length + 3) - 1;
+            s.Insert(text.c_str(), index);
+            if (index >= 0 && index <= length)
+                model.insert(static_cast<size_t>(index), text);
+            break;
+        }
+        case 6: {
+            const std::string pattern = text.substr(0, 2);
+            const std::string replacement = makeText().substr(0, 3);
+            int expected = 0;
+            std::string replaced;
+            size_t from = 0;
+            for (size_t at; !pattern.empty() && (at = model.find(pattern, from)) != std::string::npos; from = at + pattern.size()) {
+                replaced += model.substr(from, at - from) + replacement;
+                ++expected;
+            }
+            EXPECT_EQ(s.Replace(pattern.c_str(), replacement.c_str()), expected);
+            if (expected)
+                model = replaced + model.substr(from);
+            break;
+        }
+        case 7: {
+            const int n = pick(length + 4) - 2;
+            s.Truncate(n, release);
+            if (n < length)
+                model.resize(static_cast<size_t>(n < 0 ? 0 : n));
+            break;
+        }
+        case 8:
+            s.Clear(release);
+            model.clear();
+            break;
+        case 9:
+            s.Reserve(pick(40), release);
+            break;
+        case 10: {
+            const int n = pick(1000);
+            s.Format("%s%d", text.c_str(), n);
+            model = text + std::to_string(n);
+            break;
+        }
+        default: {
+            CCharString other;
+            other.Attach(s.Detach());
+            s = other;
+            break;
+        }
+        }
+        ASSERT_EQ(std::string(s.GetString()), model);
+        ASSERT_EQ(s.GetLength(), static_cast<int>(model.size()));
+        ASSERT_EQ(s.Find('\0', 0), static_cast<int>(model.size()));
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <clocale>
 #include <locale>
 #include <string>
+#include <vector>
 
 using Veltis::Core::CCharString;
 using namespace Veltis::CoreUtilities;
@@ -30,6 +31,9 @@ TEST(WildcardMatch, Table)
         {"pqr", "p*r*", true, '\0', true},
         {"pqr", "*z", true, '\0', false},
         {"p*r", "p*r", true, '\0', true},
+        {"*x", "*", true, '\0', true},
+        {"*aa", "*a", true, '\0', true},
+        {"p*r", "p\\*r", true, '\0', false},
         {"pqr", "pqr", true, '\0', true},
         {"pqr", "pq", true, '\0', false},
         {"pq", "pqr", true, '\0', false},
@@ -62,6 +66,45 @@ TEST(WildcardMatch, Table)
     }
     EXPECT_FALSE(WildcardMatch(nullptr, "*", true, '\0'));
     EXPECT_FALSE(WildcardMatch("p", nullptr, true, '\0'));
+}
+
+// Plain glob semantics by exhaustive recursion, for short strings only.
+bool ReferenceMatch(const char* text, const char* pattern)
+{
+    if (!*pattern)
+        return !*text;
+    if (*pattern == '*')
+        return ReferenceMatch(text, pattern + 1) || (*text && ReferenceMatch(text + 1, pattern));
+    return *text == *pattern && ReferenceMatch(text + 1, pattern + 1);
+}
+
+// Every string of up to maxLength characters over the alphabet.
+std::vector<std::string> AllStrings(const std::string& alphabet, size_t maxLength)
+{
+    std::vector<std::string> result(1);
+    for (size_t from = 0; from < result.size(); ++from) {
+        if (result[from].size() == maxLength)
+            continue;
+        for (char c : alphabet)
+            result.push_back(result[from] + c);
+    }
+    return result;
+}
+
+TEST(WildcardMatch, AgreesWithGlobOnAllShortStrings)
+{
+    const std::vector<std::string> texts = AllStrings("ab*", 5);
+    const std::vector<std::string> patterns = AllStrings("ab*", 4);
+    int mismatches = 0;
+    for (const std::string& text : texts) {
+        for (const std::string& pattern : patterns) {
+            if (WildcardMatch(text.c_str(), pattern.c_str(), true, '\0') != ReferenceMatch(text.c_str(), pattern.c_str())) {
+                if (++mismatches <= 5)
+                    ADD_FAILURE() << "'" << text << "' against '" << pattern << "'";
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(HasWildcard, Table)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <vector>
 
 using namespace Veltis::System;
@@ -29,6 +31,19 @@ TEST(CProcessRunner, AnswersTheExitStatusWithoutAShell)
         EXPECT_EQ(runner.Run(c.arguments.data()), c.status);
     }
     EXPECT_EQ(runner.Run(nullptr), -1);
+}
+
+TEST(CProcessRunner, ProgramStartsWithDefaultSignalHandling)
+{
+    // An ignored SIGTERM would be inherited across exec; the runner restores the default.
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction previous = {};
+    ASSERT_EQ(sigaction(SIGTERM, &ignore, &previous), 0);
+    const char* const arguments[] = {"sh", "-c", "kill -TERM $$; exit 0", nullptr};
+    const int status = CProcessRunner().Run(arguments);
+    sigaction(SIGTERM, &previous, nullptr);
+    EXPECT_EQ(status, -1);
 }
 
 } // namespace
