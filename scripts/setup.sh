@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   antlr3 libantlr3c-dev default-jre-headless
+  libtinyxml-dev
 )
 
 missing=()

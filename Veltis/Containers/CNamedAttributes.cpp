@@ -2,7 +2,6 @@
 
 #include "Veltis/Containers/TStdConstValueIterator.h"
 
-#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -13,14 +12,6 @@ namespace {
 
 typedef TStdConstValueIterator<const char*, CNamedAttributes::CTable, CNamedAttributes::CFirstAdapt> CNamesIterator;
 typedef TStdConstValueIterator<const char*, CNamedAttributes::CTable, CNamedAttributes::CSecondAdapt> CValuesIterator;
-
-char* CopyName(const char* name)
-{
-    const size_t length = std::strlen(name);
-    char* copy = new char[length + 1];
-    std::memcpy(copy, name, length + 1);
-    return copy;
-}
 
 } // namespace
 
@@ -85,7 +76,7 @@ void CNamedAttributes::SetValue(const char* name, const char* value)
         found->second.Assign(value != nullptr ? value : "");
         return;
     }
-    m_Table.emplace(CopyName(name), Core::CCharString(value != nullptr ? value : ""));
+    m_Table.emplace(Core::CCharString(name).Detach(), Core::CCharString(value != nullptr ? value : ""));
 }
 
 void CNamedAttributes::RemoveValue(const char* name)

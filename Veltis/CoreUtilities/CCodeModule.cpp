@@ -1,5 +1,7 @@
 #include "Veltis/CoreUtilities/CCodeModule.h"
 
+#include "Veltis/Core/CCharString.h"
+
 #include <cstring>
 #include <dlfcn.h>
 #include <sys/auxv.h>
@@ -10,14 +12,6 @@ namespace Veltis {
 namespace CoreUtilities {
 
 namespace {
-
-char* CopyText(const char* text)
-{
-    const size_t length = std::strlen(text);
-    char* copy = new char[length + 1];
-    std::memcpy(copy, text, length + 1);
-    return copy;
-}
 
 // readlink does not say how long the link is, so the buffer grows until the text fits.
 char* GetExecutablePath()
@@ -78,7 +72,7 @@ void CCodeModule::Initialize(void* address)
         if (info.dli_fbase == GetExecutableBase())
             m_Path = GetExecutablePath();
         else if (info.dli_fname != nullptr && info.dli_fname[0] != '\0')
-            m_Path = CopyText(info.dli_fname);
+            m_Path = Core::CCharString(info.dli_fname).Detach();
         return;
     }
     m_Path = GetExecutablePath();

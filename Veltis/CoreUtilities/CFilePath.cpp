@@ -9,10 +9,9 @@ namespace {
 
 char* CopyRange(const char* text, int length)
 {
-    char* copy = new char[length + 1];
-    std::memcpy(copy, text, static_cast<size_t>(length));
-    copy[length] = '\0';
-    return copy;
+    Core::CCharString copy;
+    copy.Append(text, length);
+    return copy.Detach();
 }
 
 const char* FindLast(const char* text, char c)

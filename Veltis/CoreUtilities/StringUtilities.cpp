@@ -26,7 +26,7 @@ public:
         for (;;) {
             if (!IsEnd(*t)) {
                 // A '*' in the pattern is a wildcard even where the text holds a '*': taken as an
-                // ordinary character it would lose the retry point ("*x" would not match "*").
+                // ordinary character it would lose the retry point (pattern "*" would not match text "*x").
                 if (*p == '*') {
                     ++p;
                     if (IsEnd(*p))

@@ -122,6 +122,12 @@ bool CMessageLoop::Post(Core::ICommand* command, bool own)
     return true;
 }
 
+int CMessageLoop::GetQueuedCount()
+{
+    Core::CAutoLock lock(&m_QueueLock);
+    return static_cast<int>(m_Queue.size());
+}
+
 void CMessageLoop::AddTimer(int periodMs, Core::ICommand& command)
 {
     TEntryPointer entry = std::make_shared<CTimerEntry>(&command);

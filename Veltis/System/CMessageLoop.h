@@ -61,6 +61,9 @@ public:
     // (registered commands are not deleted).
     void Clear();
 
+    // Commands waiting in the queue (sent and posted), for monitoring.
+    int GetQueuedCount();
+
     // Many periods sharing one timer of this loop.
     CTimerSerializer& GetTimerSerializer() { return m_TimerSerializer; }
 

@@ -1,8 +1,6 @@
 #include "Veltis/System/CTimerWithThreadSynchronization.h"
 
 #include "Veltis/Core/CAutoLock.h"
-#include "Veltis/Core/TArgCommand.h"
-#include "Veltis/Core/TArgCommandWrapper.h"
 
 namespace Veltis {
 namespace System {
@@ -10,8 +8,6 @@ namespace System {
 namespace {
 
 const int kMaxSkippedTicks = 16;
-
-typedef Core::TArgCommand<CTimerWithThreadSynchronization, Core::ICommand*> TOnTimerCommand;
 
 } // namespace
 
@@ -32,18 +28,23 @@ void CTimerWithThreadSynchronization::CThreadSyncCommandAdapter::Execute()
         m_HandedOver = false;
         m_SkippedTicks = 0;
     }
-    m_Owner->m_Invoker->Post(
-        new Core::TArgCommandWrapper<TOnTimerCommand>(TOnTimerCommand(m_Owner, &CTimerWithThreadSynchronization::OnTimer), m_Command),
-        true);
+    m_Owner->m_Invoker->Post(new CHandOff(m_Owner->m_Link, m_Command), true);
+}
+
+void CTimerWithThreadSynchronization::CHandOff::Execute()
+{
+    if (m_Link->m_Owner)
+        m_Link->m_Owner->OnTimer(m_Command);
 }
 
 CTimerWithThreadSynchronization::CTimerWithThreadSynchronization(ITimerProvider* clock, IThreadInvoker* invoker)
-    : m_Clock(clock), m_Invoker(invoker)
+    : m_Clock(clock), m_Invoker(invoker), m_Link(std::make_shared<CLink>(CLink{this}))
 {
 }
 
 CTimerWithThreadSynchronization::~CTimerWithThreadSynchronization()
 {
+    m_Link->m_Owner = nullptr;
     // Through the clock, which waits for a tick in progress: it must never tick a freed adapter.
     for (auto& registered : m_Adapters) {
         Core::ICommand* adapter = registered.second;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <unordered_map>
 
 #include "Veltis/Core/ICommand.h"
@@ -33,8 +34,8 @@ public:
     };
 
     CTimerWithThreadSynchronization(ITimerProvider* clock, IThreadInvoker* invoker);
-    // Unregisters every adapter from the clock and frees it. Hand-offs still queued on the invoker
-    // must have run or been discarded first.
+    // Unregisters every adapter from the clock and frees it, on the invoker's thread like AddTimer.
+    // Hand-offs still queued on the invoker then do nothing.
     ~CTimerWithThreadSynchronization() override;
 
     CTimerWithThreadSynchronization(const CTimerWithThreadSynchronization&) = delete;
@@ -48,9 +49,26 @@ public:
     void OnTimer(Core::ICommand* command);
 
 private:
+    // What a queued hand-off reaches its synchronizer through: cleared when the synchronizer goes,
+    // because the invoker may run hand-offs after that (a window closing with ticks pending).
+    struct CLink {
+        CTimerWithThreadSynchronization* m_Owner;
+    };
+
+    class CHandOff : public virtual Core::ICommand {
+    public:
+        CHandOff(const std::shared_ptr<CLink>& link, Core::ICommand* command) : m_Link(link), m_Command(command) {}
+        void Execute() override;
+
+    private:
+        std::shared_ptr<CLink> m_Link;
+        Core::ICommand* m_Command;
+    };
+
     ITimerProvider* m_Clock;
     IThreadInvoker* m_Invoker;
     std::unordered_map<Core::ICommand*, CThreadSyncCommandAdapter*> m_Adapters;
+    std::shared_ptr<CLink> m_Link;
 };
 
 } // namespace System

@@ -1,27 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 #include "Veltis/System/CThreadInvokerSerializer.h"
 #include "support/CCountingCommand.h"
+#include "support/CFunctionCommand.h"
 #include "support/CManualTimerProvider.h"
 #include "support/CQueueInvoker.h"
 
 using namespace Veltis;
 using VeltisTest::CCountingCommand;
 using VeltisTest::CManualTimerProvider;
+using CActionCommand = VeltisTest::CFunctionCommand;
 
 namespace {
-
-class CActionCommand : public Core::ICommand {
-public:
-    explicit CActionCommand(std::function<void()> action) : m_Action(std::move(action)) {}
-    void Execute() override { m_Action(); }
-
-private:
-    std::function<void()> m_Action;
-};
 
 class CDeletionCounter : public Core::ICommand {
 public:

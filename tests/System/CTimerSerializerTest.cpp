@@ -1,43 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <atomic>
+
 #include <vector>
 
 #include "Veltis/Core/TCommand.h"
 #include "Veltis/System/CTimerSerializer.h"
 #include "support/CCountingCommand.h"
+#include "support/CFunctionCommand.h"
 #include "support/CManualTimerProvider.h"
 
 using namespace Veltis;
 using VeltisTest::CCountingCommand;
 using VeltisTest::CManualTimerProvider;
+using CActionCommand = VeltisTest::CFunctionCommand;
 
 namespace {
-
-// A command that runs a test-supplied action, for commands that change the serializer mid-tick.
-class CActionCommand : public Core::ICommand {
-public:
-    explicit CActionCommand(std::function<void()> action) : m_Action(std::move(action)) {}
-    void Execute() override
-    {
-        ++m_Count;
-        m_Action();
-    }
-    int m_Count = 0;
-
-private:
-    std::function<void()> m_Action;
-};
-
-class CDeletionFlag : public Core::ICommand {
-public:
-    explicit CDeletionFlag(bool* deleted) : m_Deleted(deleted) {}
-    ~CDeletionFlag() override { *m_Deleted = true; }
-    void Execute() override {}
-
-private:
-    bool* m_Deleted;
-};
 
 struct CSerializerFixture : public ::testing::Test {
     CSerializerFixture() : m_Serializer(&m_Provider) {}
@@ -198,8 +176,8 @@ TEST_F(CSerializerFixture, ResetElapsedStartsEveryPeriodAfresh)
 
 TEST_F(CSerializerFixture, RemoveWithDeleteDeletesTheCommandAndClearsThePointer)
 {
-    bool deleted = false;
-    Core::ICommand* command = new CDeletionFlag(&deleted);
+    std::atomic<bool> deleted(false);
+    Core::ICommand* command = new VeltisTest::CFunctionCommand(nullptr, &deleted);
     m_Serializer.AddTimer(10, *command);
     m_Serializer.RemoveTimer(command, true);
     EXPECT_TRUE(deleted);
@@ -225,7 +203,7 @@ TEST_F(CSerializerFixture, ACommandThatRemovesItselfOrALaterOneDuringATickIsSafe
     m_Provider.Tick();
     m_Provider.Tick();
     EXPECT_EQ(first.GetCount(), 2);
-    EXPECT_EQ(remover.m_Count, 1);
+    EXPECT_EQ(remover.GetCount(), 1);
     EXPECT_EQ(later.GetCount(), 0);
 }
 

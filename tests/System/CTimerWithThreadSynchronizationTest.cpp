@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "Veltis/System/CTimerWithThreadSynchronization.h"
 #include "support/CCountingCommand.h"
+#include "support/CFunctionCommand.h"
 #include "support/CManualTimerProvider.h"
 #include "support/CQueueInvoker.h"
 
@@ -9,16 +12,6 @@ using namespace Veltis;
 using VeltisTest::CCountingCommand;
 
 namespace {
-
-class CDeletionFlag : public Core::ICommand {
-public:
-    explicit CDeletionFlag(bool* deleted) : m_Deleted(deleted) {}
-    ~CDeletionFlag() override { *m_Deleted = true; }
-    void Execute() override {}
-
-private:
-    bool* m_Deleted;
-};
 
 struct CSynchronizationFixture : public ::testing::Test {
     CSynchronizationFixture() : m_Timer(&m_Clock, &m_Invoker) {}
@@ -83,15 +76,15 @@ TEST_F(CSynchronizationFixture, ASecondAddChangesThePeriodOfTheOneAdapter)
 
 TEST_F(CSynchronizationFixture, RemoveWithDeleteDeletesTheCommandEvenWithoutATimer)
 {
-    bool deleted = false;
-    Core::ICommand* registered = new CDeletionFlag(&deleted);
+    std::atomic<bool> deleted(false);
+    Core::ICommand* registered = new VeltisTest::CFunctionCommand(nullptr, &deleted);
     m_Timer.AddTimer(10, *registered);
     m_Timer.RemoveTimer(registered, true);
     EXPECT_TRUE(deleted);
     EXPECT_EQ(registered, nullptr);
 
-    deleted = false;
-    Core::ICommand* unknown = new CDeletionFlag(&deleted);
+    deleted.store(false);
+    Core::ICommand* unknown = new VeltisTest::CFunctionCommand(nullptr, &deleted);
     m_Timer.RemoveTimer(unknown, true);
     EXPECT_TRUE(deleted);
     EXPECT_EQ(unknown, nullptr);
@@ -109,4 +102,19 @@ TEST(CTimerWithThreadSynchronizationTest, DestructionUnregistersEveryAdapterFrom
         EXPECT_EQ(clock.GetRegistrationCount(), 2);
     }
     EXPECT_EQ(clock.GetRegistrationCount(), 0);
+}
+
+TEST(CTimerWithThreadSynchronizationTest, HandOffsThatOutliveTheSynchronizerDoNothing)
+{
+    VeltisTest::CManualTimerProvider clock;
+    VeltisTest::CQueueInvoker invoker;
+    CCountingCommand client;
+    {
+        System::CTimerWithThreadSynchronization timer(&clock, &invoker);
+        timer.AddTimer(10, client);
+        clock.Tick();
+        EXPECT_EQ(invoker.GetPendingCount(), 1);
+    }
+    EXPECT_EQ(invoker.RunAll(), 1);
+    EXPECT_EQ(client.GetCount(), 0);
 }

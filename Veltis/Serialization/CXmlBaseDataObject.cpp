@@ -1,0 +1,244 @@
+#include "Veltis/Serialization/CXmlBaseDataObject.h"
+
+#include "Veltis/CoreUtilities/Base64.h"
+#include "Veltis/Serialization/CNumberText.h"
+#include "Veltis/Serialization/IDeSerialize.h"
+#include "Veltis/Serialization/ISerialize.h"
+
+#include <tinyxml.h>
+
+#include <cstring>
+
+namespace Veltis {
+namespace Serialization {
+
+namespace {
+
+const char* TextOf(const TiXmlElement& element)
+{
+    const TiXmlNode* first = element.FirstChild();
+    return first && first->ToText() ? first->Value() : nullptr;
+}
+
+char* DuplicateText(const char* text)
+{
+    const size_t length = text ? std::strlen(text) : 0;
+    char* copy = new char[length + 1];
+    if (length)
+        std::memcpy(copy, text, length);
+    copy[length] = '\0';
+    return copy;
+}
+
+} // namespace
+
+CXmlBaseDataObject::CXmlBaseDataObject(TiXmlElement* element, int layout) : m_Element(element), m_Layout(layout) {}
+
+CXmlBaseDataObject::~CXmlBaseDataObject() {}
+
+TiXmlElement* CXmlBaseDataObject::FindChild(const char* name) const
+{
+    if (!m_Element || !name)
+        return nullptr;
+    for (TiXmlElement* child = m_Element->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        if (m_Layout == 1) {
+            const char* attribute = child->Attribute("name");
+            if (attribute && std::strcmp(attribute, name) == 0)
+                return child;
+        } else if (std::strcmp(child->Value(), name) == 0) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+const char* CXmlBaseDataObject::FindText(const char* name) const
+{
+    if (!m_Element || !name)
+        return nullptr;
+    if (m_Layout == 2)
+        return m_Element->Attribute(name);
+    const TiXmlElement* child = FindChild(name);
+    return child ? TextOf(*child) : nullptr;
+}
+
+bool CXmlBaseDataObject::ReadBool(const char* name, bool& value) const
+{
+    const char* text = FindText(name);
+    if (!text)
+        return false;
+    CNumberText::ParseBool(text, value);
+    return true;
+}
+
+bool CXmlBaseDataObject::ReadInt(const char* name, int& value) const
+{
+    const char* text = FindText(name);
+    if (!text)
+        return false;
+    CNumberText::ParseInt(text, value);
+    return true;
+}
+
+bool CXmlBaseDataObject::ReadFloat(const char* name, float& value) const
+{
+    const char* text = FindText(name);
+    if (!text)
+        return false;
+    CNumberText::ParseFloat(text, value);
+    return true;
+}
+
+bool CXmlBaseDataObject::ReadDouble(const char* name, double& value) const
+{
+    const char* text = FindText(name);
+    if (!text)
+        return false;
+    CNumberText::ParseDouble(text, value);
+    return true;
+}
+
+bool CXmlBaseDataObject::ReadString(const char* name, char*& value) const
+{
+    if (!Exists(name))
+        return false;
+    value = DuplicateText(FindText(name));
+    return true;
+}
+
+bool CXmlBaseDataObject::ReadData(const char* name, void*& data, int& size) const
+{
+    if (!Exists(name))
+        return false;
+    const char* text = FindText(name);
+    data = text ? CoreUtilities::Base64Decode(text, size) : nullptr;
+    return true;
+}
+
+bool CXmlBaseDataObject::ReadObject(const char* name, IDeSerialize& object) const
+{
+    TiXmlElement* child = FindChild(name);
+    if (!child)
+        return false;
+    CXmlBaseDataObject stream(child, m_Layout);
+    return object.DeSerialize(stream);
+}
+
+bool CXmlBaseDataObject::Exists(const char* name) const
+{
+    if (!m_Element || !name)
+        return false;
+    if (m_Layout == 2 && m_Element->Attribute(name))
+        return true;
+    return FindChild(name) != nullptr;
+}
+
+bool CXmlBaseDataObject::WriteText(const char* name, const char* kindTag, const char* text)
+{
+    if (!Remove(name) || !text)
+        return false;
+    if (m_Layout == 2) {
+        m_Element->SetAttribute(name, text);
+        return true;
+    }
+    TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? kindTag : name);
+    if (m_Layout == 1)
+        child->SetAttribute("name", name);
+    child->LinkEndChild(new TiXmlText(text));
+    m_Element->LinkEndChild(child);
+    return true;
+}
+
+bool CXmlBaseDataObject::WriteBool(const char* name, const bool& value)
+{
+    char text[CNumberText::kBufferSize];
+    CNumberText::FormatBool(value, text);
+    return WriteText(name, "BOOL", text);
+}
+
+bool CXmlBaseDataObject::WriteInt(const char* name, const int& value)
+{
+    char text[CNumberText::kBufferSize];
+    CNumberText::FormatInt(value, text);
+    return WriteText(name, "INTEGER", text);
+}
+
+bool CXmlBaseDataObject::WriteFloat(const char* name, const float& value)
+{
+    char text[CNumberText::kBufferSize];
+    CNumberText::FormatFloat(value, text);
+    return WriteText(name, "FLOAT", text);
+}
+
+bool CXmlBaseDataObject::WriteDouble(const char* name, const double& value)
+{
+    char text[CNumberText::kBufferSize];
+    CNumberText::FormatDouble(value, text);
+    return WriteText(name, "DOUBLE", text);
+}
+
+bool CXmlBaseDataObject::WriteString(const char* name, const char* value)
+{
+    return WriteText(name, "STRING", value);
+}
+
+bool CXmlBaseDataObject::WriteData(const char* name, const void* data, int size)
+{
+    if (size < 0 || (size > 0 && !data))
+        return false;
+    char* text = CoreUtilities::Base64Encode(static_cast<const unsigned char*>(data), static_cast<unsigned long>(size));
+    const bool written = text && WriteText(name, "DATA", text);
+    delete[] text;
+    return written;
+}
+
+bool CXmlBaseDataObject::WriteObject(const char* name, const ISerialize& object)
+{
+    if (!Remove(name))
+        return false;
+    TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? "OBJECT" : name);
+    if (m_Layout == 1)
+        child->SetAttribute("name", name);
+    m_Element->LinkEndChild(child);
+    CXmlBaseDataObject stream(child, m_Layout);
+    return object.Serialize(stream);
+}
+
+bool CXmlBaseDataObject::Remove(const char* name)
+{
+    if (!m_Element || !name)
+        return false;
+    if (m_Layout == 2)
+        m_Element->RemoveAttribute(name);
+    if (TiXmlElement* child = FindChild(name))
+        m_Element->RemoveChild(child);
+    return true;
+}
+
+void CXmlBaseDataObject::Clear()
+{
+    if (!m_Element)
+        return;
+    m_Element->Clear();
+    if (m_Layout == 2) {
+        while (const TiXmlAttribute* attribute = m_Element->FirstAttribute())
+            m_Element->RemoveAttribute(attribute->Name());
+    }
+}
+
+int CXmlBaseDataObject::GetValueCount() const
+{
+    if (!m_Element)
+        return 0;
+    int count = 0;
+    for (const TiXmlElement* child = m_Element->FirstChildElement(); child; child = child->NextSiblingElement())
+        ++count;
+    if (m_Layout == 2) {
+        for (const TiXmlAttribute* attribute = m_Element->FirstAttribute(); attribute; attribute = attribute->Next())
+            ++count;
+    }
+    return count;
+}
+
+} // namespace Serialization
+} // namespace Veltis

@@ -1,0 +1,390 @@
+#include "Veltis/Serialization/CXmlDataObject.h"
+
+#include "TestSerializable.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+using Veltis::Serialization::CXmlDataObject;
+using Veltis::Serialization::IReadDataStream;
+using Veltis::Serialization::IWriteDataStream;
+using VeltisTest::CTestSerializable;
+
+namespace {
+
+class CTempFile {
+public:
+    CTempFile()
+    {
+        char path[] = "/tmp/veltis-xml-XXXXXX";
+        const int fd = mkstemp(path);
+        if (fd >= 0)
+            close(fd);
+        m_Path = path;
+    }
+    ~CTempFile() { std::remove(m_Path.c_str()); }
+    const char* Path() const { return m_Path.c_str(); }
+
+    std::string Read() const
+    {
+        std::ifstream in(m_Path, std::ios::binary);
+        std::ostringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+    void Write(const std::string& text) const
+    {
+        std::ofstream out(m_Path, std::ios::binary);
+        out << text;
+    }
+
+private:
+    std::string m_Path;
+};
+
+std::string CompactText(const CXmlDataObject& document)
+{
+    char* text = nullptr;
+    EXPECT_TRUE(document.GetText(text));
+    const std::string result = text ? text : "";
+    delete[] text;
+    return result;
+}
+
+std::string FileText(const CXmlDataObject& document)
+{
+    CTempFile file;
+    EXPECT_TRUE(document.SaveFile(file.Path()));
+    return file.Read();
+}
+
+bool Load(CXmlDataObject& document, const std::string& text)
+{
+    return document.LoadFromMemory(text.c_str(), static_cast<int>(text.size()));
+}
+
+std::string ReadString(const IReadDataStream& stream, const char* name, bool* found = nullptr)
+{
+    char* text = nullptr;
+    const bool read = stream.ReadString(name, text);
+    if (found)
+        *found = read;
+    const std::string result = text ? text : "<null>";
+    delete[] text;
+    return read ? result : "<absent>";
+}
+
+void WritePreset(CXmlDataObject& document)
+{
+    const unsigned char blob[] = {1, 2, 3};
+    document.WriteInt("version", 2);
+    document.WriteString("name", "A & B");
+    document.WriteFloat("gain", 0.5f);
+    document.WriteData("blob", blob, 3);
+    CTestSerializable sub([](IWriteDataStream& stream) {
+        return stream.WriteBool("on", true) && stream.WriteDouble("x", 0.25);
+    });
+    document.WriteObject("sub", sub);
+}
+
+TEST(CXmlDataObject, PresetExampleSavesByteForByteInBothForms)
+{
+    CXmlDataObject document("Preset", 0);
+    WritePreset(document);
+    const std::string lines[] = {
+        "<?xml version=\"1.0\" encoding=\"utf-8\" ?>", "<Preset>", "    <version>2</version>",
+        "    <name>A &amp; B</name>", "    <gain>0.5</gain>", "    <blob>AQID</blob>", "    <sub>",
+        "        <on>1</on>", "        <x>0.25</x>", "    </sub>", "</Preset>",
+    };
+    std::string file;
+    std::string compact;
+    for (const std::string& line : lines) {
+        file += line + "\n";
+        compact += line.substr(line.find_first_not_of(' '));
+    }
+    EXPECT_EQ(FileText(document), file);
+    EXPECT_EQ(CompactText(document), compact);
+}
+
+TEST(CXmlDataObject, EmptyObjectPrintsAsEmptyElementAndRewrittenValueMovesToTheEnd)
+{
+    CXmlDataObject document("Preset", 0);
+    document.WriteFloat("gain", 0.5f);
+    CTestSerializable empty([](IWriteDataStream&) { return true; });
+    document.WriteObject("sub", empty);
+    document.WriteFloat("gain", 0.75f);
+    EXPECT_EQ(FileText(document), "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n<Preset>\n    <sub />\n"
+                                  "    <gain>0.75</gain>\n</Preset>\n");
+}
+
+TEST(CXmlDataObject, TextsAreEscapedAndReadBackUnchanged)
+{
+    struct Case { const char* text; const char* printed; };
+    const Case kCases[] = {
+        {"a<b>c", "a&lt;b&gt;c"},
+        {"q\"u'o", "q&quot;u&apos;o"},
+        {"line\nfeed\ttab\rcr", "line&#x0A;feed&#x09;tab&#x0D;cr"},
+        {"&#x41;", "&amp;#x41;"},
+        {"&amp; stays", "&amp;amp; stays"},
+        {"\xC3\xA9t\xC3\xA9 \x7F", "\xC3\xA9t\xC3\xA9 \x7F"},
+        {" a ", " a "},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.text);
+        CXmlDataObject document("R", 0);
+        document.WriteString("s", c.text);
+        const std::string compact = CompactText(document);
+        EXPECT_NE(compact.find(std::string("<s>") + c.printed + "</s>"), std::string::npos) << compact;
+
+        CXmlDataObject compactCopy("R", 0);
+        ASSERT_TRUE(Load(compactCopy, compact));
+        EXPECT_EQ(ReadString(compactCopy, "s"), c.text);
+
+        CTempFile file;
+        ASSERT_TRUE(document.SaveFile(file.Path()));
+        CXmlDataObject fileCopy("R", 0);
+        ASSERT_TRUE(fileCopy.LoadFile(file.Path()));
+        EXPECT_EQ(ReadString(fileCopy, "s"), c.text);
+    }
+}
+
+TEST(CXmlDataObject, EmptyAndBlankStrings)
+{
+    CXmlDataObject document("R", 0);
+    document.WriteString("empty", "");
+    document.WriteString("blank", "   ");
+    EXPECT_EQ(CompactText(document),
+              "<?xml version=\"1.0\" encoding=\"utf-8\" ?><R><empty></empty><blank>   </blank></R>");
+    EXPECT_NE(FileText(document).find("    <empty></empty>\n"), std::string::npos);
+
+    CXmlDataObject copy("R", 0);
+    ASSERT_TRUE(Load(copy, CompactText(document)));
+    bool found = false;
+    EXPECT_EQ(ReadString(copy, "empty", &found), "");
+    EXPECT_TRUE(found);
+    EXPECT_EQ(ReadString(copy, "blank"), "") << "whitespace-only text is dropped";
+    int number = 5;
+    EXPECT_FALSE(copy.ReadInt("empty", number));
+    EXPECT_EQ(number, 5);
+}
+
+TEST(CXmlDataObject, ReadingRules)
+{
+    CXmlDataObject document("R", 0);
+    ASSERT_TRUE(Load(document, "<R><n>12xyz</n><x>xyz</x><e></e><w>   </w><c><k>1</k></c><s> 7 </s>"
+                               "<two>2</two><big>99999999999</big><f>0.5abc</f><nan>nan</nan><one>1</one></R>"));
+    struct Case { const char* name; bool found; int intValue; float floatValue; bool boolValue; };
+    const int kI = 77;
+    const float kF = 7.5f;
+    const bool kB = false;
+    const Case kCases[] = {
+        {"n", true, 12, 12.0f, kB},      {"x", true, kI, kF, kB},       {"e", false, kI, kF, kB},
+        {"w", false, kI, kF, kB},        {"c", false, kI, kF, kB},      {"s", true, 7, 7.0f, kB},
+        {"two", true, 2, 2.0f, kB},      {"big", true, kI, 99999999999.0f, kB},
+        {"f", true, 0, 0.5f, false},     {"nan", true, kI, kF, kB},     {"one", true, 1, 1.0f, true},
+        {"absent", false, kI, kF, kB},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        int i = kI;
+        float f = kF;
+        double d = kF;
+        bool b = kB;
+        EXPECT_EQ(document.ReadInt(c.name, i), c.found);
+        EXPECT_EQ(document.ReadFloat(c.name, f), c.found);
+        EXPECT_EQ(document.ReadDouble(c.name, d), c.found);
+        EXPECT_EQ(document.ReadBool(c.name, b), c.found);
+        EXPECT_EQ(i, c.intValue);
+        EXPECT_EQ(f, c.floatValue);
+        EXPECT_EQ(static_cast<float>(d), c.floatValue);
+        EXPECT_EQ(b, c.boolValue);
+    }
+    bool found = false;
+    EXPECT_EQ(ReadString(document, "c", &found), "");
+    EXPECT_TRUE(found) << "an element with children but no text reads as an empty string";
+    EXPECT_EQ(ReadString(document, "s"), " 7 ");
+}
+
+TEST(CXmlDataObject, BinaryBlocksRoundTripAndMalformedBase64ReadsAsNoData)
+{
+    CXmlDataObject document("R", 0);
+    const unsigned char bytes[] = {0, 255, 128, 10, 13, 60};
+    document.WriteData("block", bytes, sizeof bytes);
+    document.WriteData("none", nullptr, 0);
+    CXmlDataObject copy("R", 0);
+    ASSERT_TRUE(Load(copy, CompactText(document)));
+
+    void* data = nullptr;
+    int size = -1;
+    ASSERT_TRUE(copy.ReadData("block", data, size));
+    ASSERT_EQ(size, static_cast<int>(sizeof bytes));
+    EXPECT_EQ(std::string(static_cast<char*>(data), size), std::string(reinterpret_cast<const char*>(bytes), size));
+    delete[] static_cast<unsigned char*>(data);
+
+    ASSERT_TRUE(Load(copy, "<R><bad>abc</bad><empty></empty></R>"));
+    for (const char* name : {"bad", "empty"}) {
+        SCOPED_TRACE(name);
+        data = &size;
+        size = 99;
+        EXPECT_TRUE(copy.ReadData(name, data, size));
+        EXPECT_EQ(data, nullptr);
+        EXPECT_EQ(size, 99);
+    }
+    EXPECT_FALSE(copy.ReadData("absent", data, size));
+}
+
+TEST(CXmlDataObject, DuplicateNamesReadTheFirstAndAWriteReplacesOnlyTheFirst)
+{
+    CXmlDataObject document("R", 0);
+    ASSERT_TRUE(Load(document, "<R><v>1</v><v>2</v></R>"));
+    int value = 0;
+    ASSERT_TRUE(document.ReadInt("v", value));
+    EXPECT_EQ(value, 1);
+    document.WriteInt("v", 3);
+    ASSERT_TRUE(document.ReadInt("v", value));
+    EXPECT_EQ(value, 2);
+    EXPECT_EQ(CompactText(document), "<R><v>2</v><v>3</v></R>") << "a loaded document without declaration keeps none";
+}
+
+TEST(CXmlDataObject, LoadingFromMemory)
+{
+    const std::string good = "<?xml version=\"1.0\" encoding=\"utf-8\" ?><Root><a>5</a></Root>";
+    struct Case { std::string text; bool loads; };
+    const Case kCases[] = {
+        {good, true},
+        {good + std::string(1, '\0'), true},
+        {good + std::string(1, '\0') + "<junk", true},
+        {"  \n" + good, true},
+        {"<Root><a>5</a>", false},
+        {"<Root><a>5</b></Root>", false},
+        {"", false},
+        {"just text", false},
+        {"<!-- only a comment -->", false},
+        {"<Root a='1' a='2'/>", false},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.text);
+        CXmlDataObject document("Preset", 0);
+        EXPECT_EQ(Load(document, c.text), c.loads);
+        int value = 0;
+        EXPECT_EQ(document.ReadInt("a", value), c.loads);
+        EXPECT_EQ(document.WriteInt("b", 1), c.loads) << "no current element after a failed load";
+        EXPECT_EQ(document.Exists("b"), c.loads);
+    }
+    CXmlDataObject document("Preset", 0);
+    EXPECT_FALSE(document.LoadFromMemory(nullptr, 10));
+    EXPECT_FALSE(document.LoadFromMemory(good.c_str(), -1));
+    EXPECT_EQ(CompactText(document), "") << "a failed load leaves an empty document";
+}
+
+TEST(CXmlDataObject, DocumentsNestedTooDeeplyAreRefusedWithoutCrashing)
+{
+    struct Case { int depth; bool loads; };
+    const Case kCases[] = {{200, true}, {256, true}, {257, false}, {5000, false}};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.depth);
+        std::string text;
+        for (int i = 0; i < c.depth; ++i)
+            text += "<a>";
+        text += "1";
+        for (int i = 0; i < c.depth; ++i)
+            text += "</a>";
+        CXmlDataObject document("a", 0);
+        EXPECT_EQ(Load(document, text), c.loads);
+    }
+}
+
+TEST(CXmlDataObject, RootOfAnotherNameIsReadAndKeptOnSave)
+{
+    CTempFile file;
+    file.Write("\xEF\xBB\xBF<?xml version=\"1.0\"?>\r\n<!-- saved elsewhere -->\r<Other>\r\n  <v>4</v>\r\n</Other>\r\n");
+    CXmlDataObject document("Preset", 0);
+    ASSERT_TRUE(document.LoadFile(file.Path()));
+    int value = 0;
+    ASSERT_TRUE(document.ReadInt("v", value));
+    EXPECT_EQ(value, 4);
+    EXPECT_EQ(FileText(document), "\xEF\xBB\xBF<?xml version=\"1.0\" ?>\n<!-- saved elsewhere -->\n<Other>\n"
+                                  "    <v>4</v>\n</Other>\n");
+}
+
+TEST(CXmlDataObject, FileFailures)
+{
+    CXmlDataObject document("Preset", 0);
+    document.WriteInt("v", 1);
+    EXPECT_FALSE(document.SaveFile("/nonexistent-folder/preset.xml"));
+    if (access("/dev/full", W_OK) == 0) {
+        EXPECT_FALSE(document.SaveFile("/dev/full")) << "a write that cannot complete is reported";
+    }
+    EXPECT_FALSE(document.LoadFile("/nonexistent-folder/preset.xml"));
+    int value = 0;
+    EXPECT_FALSE(document.ReadInt("v", value));
+
+    CTempFile malformed;
+    malformed.Write("<Preset><v>1</v>");
+    EXPECT_FALSE(document.LoadFile(malformed.Path()));
+    EXPECT_FALSE(document.LoadFile(nullptr));
+}
+
+TEST(CXmlDataObject, OtherLayoutsStoreValuesAsKindElementsOrAttributes)
+{
+    CTestSerializable sub([](IWriteDataStream& stream) { return stream.WriteInt("n", 3); });
+    const auto fill = [&](CXmlDataObject& document) {
+        document.WriteBool("b", true);
+        document.WriteString("s", "say \"hi\"");
+        document.WriteDouble("d", 0.5);
+        document.WriteObject("o", sub);
+        document.WriteInt("i", -4);
+    };
+    CXmlDataObject kinds("R", 1);
+    fill(kinds);
+    EXPECT_EQ(CompactText(kinds), "<?xml version=\"1.0\" encoding=\"utf-8\" ?><R><BOOL name=\"b\">1</BOOL>"
+                                  "<STRING name=\"s\">say &quot;hi&quot;</STRING><DOUBLE name=\"d\">0.5</DOUBLE>"
+                                  "<OBJECT name=\"o\"><INTEGER name=\"n\">3</INTEGER></OBJECT>"
+                                  "<INTEGER name=\"i\">-4</INTEGER></R>");
+    CXmlDataObject attributes("R", 2);
+    fill(attributes);
+    EXPECT_EQ(CompactText(attributes), "<?xml version=\"1.0\" encoding=\"utf-8\" ?><R b=\"1\" s='say &quot;hi&quot;'"
+                                       " d=\"0.5\" i=\"-4\"><o n=\"3\" /></R>");
+    for (CXmlDataObject* document : {&kinds, &attributes}) {
+        SCOPED_TRACE(document->GetLayout());
+        CXmlDataObject copy("R", document->GetLayout());
+        ASSERT_TRUE(Load(copy, CompactText(*document)));
+        int i = 0;
+        int n = 0;
+        EXPECT_TRUE(copy.ReadInt("i", i));
+        EXPECT_EQ(i, -4);
+        EXPECT_EQ(ReadString(copy, "s"), "say \"hi\"");
+        CTestSerializable reader(nullptr, [&](const IReadDataStream& stream) { return stream.ReadInt("n", n); });
+        EXPECT_TRUE(copy.ReadObject("o", reader));
+        EXPECT_EQ(n, 3);
+        EXPECT_TRUE(copy.Exists("b"));
+        EXPECT_TRUE(copy.Remove("b"));
+        EXPECT_FALSE(copy.Exists("b"));
+        EXPECT_EQ(copy.GetValueCount(), 4);
+        copy.Clear();
+        EXPECT_EQ(copy.GetValueCount(), 0);
+    }
+}
+
+TEST(CXmlDataObject, ObjectReadsSeeOnlyTheirOwnElement)
+{
+    CXmlDataObject document("R", 0);
+    ASSERT_TRUE(Load(document, "<R><v>1</v><o><w>2</w></o></R>"));
+    int v = 0;
+    int w = 0;
+    CTestSerializable reader(nullptr, [&](const IReadDataStream& stream) {
+        return !stream.ReadInt("v", v) && stream.ReadInt("w", w);
+    });
+    EXPECT_TRUE(document.ReadObject("o", reader));
+    EXPECT_EQ(w, 2);
+    EXPECT_EQ(v, 0);
+    EXPECT_FALSE(document.ReadObject("missing", reader));
+}
+
+} // namespace

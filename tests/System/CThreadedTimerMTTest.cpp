@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+
+#include "Veltis/System/CEvent.h"
+#include "Veltis/System/CMessageLoopThread.h"
+#include "Veltis/System/CThreadedTimer.h"
+#include "support/CCountingCommand.h"
+#include "support/CFunctionCommand.h"
+#include "support/WaitForPosted.h"
+
+using namespace Veltis;
+using VeltisTest::CFunctionCommand;
+
+namespace {
+
+// A client thread (standing in for the GUI thread) and a threaded timer whose commands run on it.
+struct CThreadedTimerFixture : public ::testing::Test {
+    CThreadedTimerFixture() : m_Timer(&m_Client, true) {}
+
+    // Runs the action on the client thread and waits for it.
+    void OnClient(std::function<void()> action)
+    {
+        CFunctionCommand command(std::move(action));
+        ASSERT_TRUE(m_Client.Send(&command, false));
+    }
+
+    // Waits until every hand-off posted so far has run on the client thread.
+    void FlushClient() { VeltisTest::WaitForPosted(m_Client); }
+
+    System::CMessageLoopThread m_Client;
+    System::CThreadedTimer m_Timer;
+};
+
+} // namespace
+
+TEST_F(CThreadedTimerFixture, TicksRunOnTheClientThread)
+{
+    System::CEvent ticked;
+    std::atomic<bool> onClient(false);
+    CFunctionCommand command([&] {
+        onClient.store(m_Client.IsCurrentThread());
+        ticked.Set();
+    });
+    OnClient([&] { m_Timer.AddTimer(10, command); });
+    ticked.Wait(-1);
+    EXPECT_TRUE(onClient.load());
+    OnClient([&] {
+        Core::ICommand* pointer = &command;
+        m_Timer.RemoveTimer(pointer, false);
+    });
+    FlushClient();
+}
+
+TEST_F(CThreadedTimerFixture, DisablingStopsTheTicksAndEnablingResumesThemWithTheSameTimers)
+{
+    VeltisTest::CCountingCommand listener;
+    m_Timer.GetEnableChangedEvent().AddListener(listener);
+    System::CEvent ticked;
+    CFunctionCommand command([&ticked] { ticked.Set(); });
+    OnClient([&] { m_Timer.AddTimer(10, command); });
+    ticked.Wait(-1);
+
+    m_Timer.Enable(false);
+    m_Timer.Enable(false);
+    EXPECT_FALSE(m_Timer.IsEnabled());
+    EXPECT_EQ(listener.GetCount(), 1);
+    FlushClient();
+    const int count = command.GetCount();
+    System::CEvent never;
+    never.Wait(80);
+    FlushClient();
+    EXPECT_EQ(command.GetCount(), count);
+
+    ticked.Reset();
+    m_Timer.Enable(true);
+    EXPECT_EQ(listener.GetCount(), 2);
+    ticked.Wait(-1);
+    EXPECT_GT(command.GetCount(), count);
+
+    OnClient([&] {
+        Core::ICommand* pointer = &command;
+        m_Timer.RemoveTimer(pointer, false);
+    });
+    m_Timer.Enable(false);
+    FlushClient();
+    m_Timer.GetEnableChangedEvent().RemoveListener(&listener);
+}
+
+TEST(CThreadedTimerMTTest, ADisabledTimerStartsNoThreadUntilEnabled)
+{
+    System::CMessageLoopThread client;
+    System::CThreadedTimer timer(&client, false);
+    EXPECT_FALSE(timer.IsEnabled());
+    System::CEvent ticked;
+    CFunctionCommand command([&ticked] { ticked.Set(); });
+    CFunctionCommand add([&] { timer.AddTimer(10, command); });
+    client.Send(&add, false);
+    System::CEvent never;
+    never.Wait(50);
+    EXPECT_EQ(command.GetCount(), 0);
+    timer.Enable(true);
+    ticked.Wait(-1);
+    timer.Enable(false);
+    VeltisTest::WaitForPosted(client);
+}
