@@ -11,7 +11,7 @@ class ITypeSerializable;
 // TRuntimeDeSerializer can re-create it through the object factory registry.
 class CTypeSerializer : public ISerialize {
 public:
-    explicit CTypeSerializer(const ITypeSerializable* object) : m_Object(object) {}
+    explicit CTypeSerializer(const ITypeSerializable* object = nullptr) : m_Object(object) {}
 
     bool Serialize(IWriteDataStream& stream) const override;
 

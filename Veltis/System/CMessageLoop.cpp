@@ -18,16 +18,10 @@ uint64_t SaturatingAdd(uint64_t a, uint64_t b)
 
 } // namespace
 
-CMessageLoop::CQueueItem::~CQueueItem()
-{
-    if (m_Owned)
-        delete m_Command;
-}
-
 void CMessageLoop::CQueueItem::Run()
 {
-    if (m_Command)
-        m_Command->Execute();
+    if (m_Command.Get())
+        m_Command.Get()->Execute();
     if (m_Ran)
         *m_Ran = true;
     // The sender's stack holds the event and the flag: nothing of theirs is touched after this.

@@ -7,6 +7,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "Veltis/Core/TOwnership.h"
 #include "Veltis/System/CCommandThread.h"
 #include "Veltis/System/CCriticalSection.h"
 #include "Veltis/System/CEvent.h"
@@ -75,10 +76,9 @@ private:
     class CQueueItem {
     public:
         CQueueItem(Core::ICommand* command, bool owned, CEvent* completion, bool* ran)
-            : m_Command(command), m_Owned(owned), m_Completion(completion), m_Ran(ran)
+            : m_Command(command, owned ? 1 : 0), m_Completion(completion), m_Ran(ran)
         {
         }
-        ~CQueueItem();
 
         CQueueItem(const CQueueItem&) = delete;
         CQueueItem& operator=(const CQueueItem&) = delete;
@@ -89,8 +89,7 @@ private:
         bool IsSent() const { return m_Completion != nullptr; }
 
     private:
-        Core::ICommand* m_Command;
-        bool m_Owned;
+        Core::TOwnership<Core::ICommand> m_Command;
         CEvent* m_Completion;
         bool* m_Ran;
     };

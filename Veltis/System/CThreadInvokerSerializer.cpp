@@ -28,7 +28,7 @@ bool CThreadInvokerSerializer::Send(Core::ICommand* command, bool own)
 bool CThreadInvokerSerializer::Post(Core::ICommand* command, bool own)
 {
     Core::CAutoLock lock(&m_QueueLock);
-    m_Queue.push_back(CItem{command, own});
+    m_Queue.push_back(TItem(new Core::TOwnership<Core::ICommand>(command, own ? 1 : 0)));
     return true;
 }
 
@@ -36,18 +36,16 @@ void CThreadInvokerSerializer::Execute()
 {
     Core::CAutoLock run(&m_RunLock);
     while (m_Running.load()) {
-        CItem item;
+        TItem item;
         {
             Core::CAutoLock lock(&m_QueueLock);
             if (m_Queue.empty())
                 break;
-            item = m_Queue.front();
+            item = std::move(m_Queue.front());
             m_Queue.pop_front();
         }
-        if (item.m_Command)
-            item.m_Command->Execute();
-        if (item.m_Owned)
-            delete item.m_Command;
+        if (item->Get())
+            item->Get()->Execute();
     }
 }
 
@@ -82,15 +80,12 @@ void CThreadInvokerSerializer::SetRefreshTime(int milliseconds)
 void CThreadInvokerSerializer::Clear()
 {
     Core::CAutoLock run(&m_RunLock);
-    std::deque<CItem> items;
+    std::deque<TItem> items;
     {
         Core::CAutoLock lock(&m_QueueLock);
         items.swap(m_Queue);
     }
-    // Outside the queue lock: an owned command's destructor may post again.
-    for (const CItem& item : items)
-        if (item.m_Owned)
-            delete item.m_Command;
+    // The items go outside the queue lock: an owned command's destructor may post again.
 }
 
 } // namespace System

@@ -2,9 +2,11 @@
 
 #include <atomic>
 #include <deque>
+#include <memory>
 
 #include "Veltis/Core/ICommand.h"
 #include "Veltis/Core/IRefreshTime.h"
+#include "Veltis/Core/TOwnership.h"
 #include "Veltis/System/CCriticalSection.h"
 #include "Veltis/System/IThreadInvoker.h"
 #include "Veltis/System/ITimerProvider.h"
@@ -41,12 +43,9 @@ public:
     void Clear();
 
 private:
-    struct CItem {
-        Core::ICommand* m_Command;
-        bool m_Owned;
-    };
+    typedef std::unique_ptr<Core::TOwnership<Core::ICommand>> TItem;
 
-    std::deque<CItem> m_Queue;
+    std::deque<TItem> m_Queue;
     ITimerProvider* m_Timer;
     IThreadInvoker* m_Target;
     CCriticalSection m_QueueLock;

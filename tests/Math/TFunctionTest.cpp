@@ -1,5 +1,7 @@
 #include "Veltis/Math/TFunction.h"
 
+#include "Veltis/Core/TOwnership.h"
+#include "Veltis/Core/TOwnershipWithClone.h"
 #include "Veltis/Math/IBinaryFunction.h"
 #include "Veltis/Math/IConstant.h"
 #include "Veltis/Runtime/CObjectsFactory.h"
@@ -231,6 +233,28 @@ TEST(TFunction, SharedInstancesEvaluateTheirKernels)
     EXPECT_EQ(TFunction<&FL::Not>::GetInstance().GetValue(0.0f), 1.0f);
     EXPECT_EQ(TFunction<&FL::SquareRoot>::GetInstance().GetValue(-1.0f), 0.0f);
     EXPECT_EQ(TFunction<&FL::Round>::GetInstance().GetValue(-2.5f), -3.0f);
+}
+
+TEST(TFunction, HoldersWithoutOwnershipLeaveTheSharedInstanceIntact)
+{
+    using Veltis::Core::TOwnership;
+    using Veltis::Core::TOwnershipWithClone;
+    IFunction& shared = TFunction<&FL::Negate>::GetInstance();
+    {
+        TOwnership<const IFunction> first(&shared, 0);
+        TOwnership<const IFunction> second(&shared, 0);
+        EXPECT_EQ(first.Get()->GetValue(0.25f), -0.25f);
+    }
+    TOwnershipWithClone<const IFunction> holder(&shared, 0);
+    {
+        // A copied holder owns a clone, never the shared instance.
+        TOwnershipWithClone<const IFunction> copy(holder);
+        EXPECT_NE(copy.Get(), &shared);
+        EXPECT_EQ(copy.GetOwned(), 1);
+        EXPECT_EQ(copy.Get()->GetValue(2.0f), -2.0f);
+    }
+    EXPECT_EQ(holder.Get()->GetValue(0.25f), -0.25f);
+    EXPECT_EQ(&TFunction<&FL::Negate>::GetInstance(), &shared);
 }
 
 TEST(TFunction, CloneOfAnOwnedObjectOutlivesIt)

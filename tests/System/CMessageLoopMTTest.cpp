@@ -434,3 +434,26 @@ TEST_F(CLoopFixture, AQueueThatNeverDrainsHoldsBackDueTimersUntilItIsEmpty)
     m_Loop.RemoveTimer(pointer, false);
     EXPECT_EQ(linksAtFirstTick.load(), kLinks);
 }
+
+TEST_F(CLoopFixture, ClearReleasesAWaitingSenderWithFalseAndDeletesOwnedPostsUnrun)
+{
+    CGate gate;
+    m_Loop.Post(&gate.m_Command, false);
+    gate.m_Entered.Wait(-1);
+    std::atomic<bool> deleted(false);
+    CFunctionCommand* owned = new CFunctionCommand(nullptr, &deleted);
+    m_Loop.Post(owned, true);
+
+    CFunctionCommand sent;
+    std::atomic<int> result(-1);
+    std::thread sender([this, &sent, &result] { result.store(m_Loop.Send(&sent, false) ? 1 : 0); });
+    while (m_Loop.GetQueuedCount() < 2)
+        std::this_thread::yield();
+    m_Loop.Clear();
+    sender.join();
+    EXPECT_EQ(result.load(), 0);
+    EXPECT_TRUE(deleted.load());
+    gate.m_Release.Set();
+    Flush();
+    EXPECT_EQ(sent.GetCount(), 0);
+}
