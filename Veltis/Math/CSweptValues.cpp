@@ -13,7 +13,8 @@ namespace Math {
 
 namespace {
 const int kLargestRing = 1 << 30;
-}
+const int kWalkSteps = 4;
+} // namespace
 
 int CSweptValues::GetRingSize(int n)
 {
@@ -96,18 +97,19 @@ bool CSweptValues::CRing::FindBracket(float x, int& earlierSlot, int& laterSlot,
         guess = oldest;
     if (guess > newest - 1)
         guess = newest - 1;
-    const int start = static_cast<int>(guess);
+    // The estimate is usually within a step or two of the bracket: walk a few steps from it, as
+    // evenly spaced samples need, and leave uneven spacing to a binary search.
+    int i = static_cast<int>(guess);
     bool found = false;
-    if (t > times[start & m_Mask]) {
-        low = start;
-        found = !(t > times[(start + 1) & m_Mask]);
-        if (!found && start + 1 < newest)
-            low = start + 1;
-    } else {
-        high = start;
-        if (start - 1 >= oldest && t > times[(start - 1) & m_Mask]) {
-            low = start - 1;
-            found = true;
+    for (int step = 0; step < kWalkSteps && !found; ++step) {
+        if (t > times[i & m_Mask]) {
+            low = i;
+            found = i + 1 >= newest || !(t > times[(i + 1) & m_Mask]);
+            ++i;
+        } else {
+            // i is above oldest here, since t lies after the oldest sample.
+            high = i;
+            --i;
         }
     }
     while (!found && high - low > 1) {

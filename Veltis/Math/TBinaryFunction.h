@@ -66,8 +66,9 @@ public:
 
     // The process-wide instance, built on the first call under the runtime's one-time guard and
     // destroyed at exit. Callers hold it without ownership and never delete it. Exists only for the
-    // classes whose row says so.
-    template <bool Shared = kHasSharedInstance, std::enable_if_t<Shared, int> = 0>
+    // classes whose row says so; no template argument can conjure one for the others.
+    template <class Self = TBinaryFunction,
+              std::enable_if_t<std::is_same<Self, TBinaryFunction>::value && Self::kHasSharedInstance, int> = 0>
     static TBinaryFunction& GetInstance()
     {
         static TBinaryFunction s_Instance;

@@ -73,8 +73,9 @@ public:
 
     // The process-wide instance, built on the first call under the runtime's one-time guard and
     // destroyed at exit. Callers hold it without ownership and never delete it. Exists only for the
-    // classes whose row says so.
-    template <bool Shared = kHasSharedInstance, std::enable_if_t<Shared, int> = 0>
+    // classes whose row says so; no template argument can conjure one for the others.
+    template <class Self = TFunction,
+              std::enable_if_t<std::is_same<Self, TFunction>::value && Self::kHasSharedInstance, int> = 0>
     static IFunction& GetInstance()
     {
         static TFunction s_Instance;

@@ -67,8 +67,8 @@ TEST(SharedFunctionInstances, ThreadsRacingTheFirstRequestGetOneInstance)
     });
     ExpectOneAddressPerRequest(results);
     EXPECT_EQ(results[0][0], &TFunction<&FL::Identity>::GetInstance());
-    EXPECT_FLOAT_EQ(TFunction<&FL::NormExp2>::GetInstance().GetValue(TFunction<&FL::NormLog2>::GetInstance().GetValue(0.5f)),
-                    0.5f);
+    const float logOfHalf = TFunction<&FL::NormLog2>::GetInstance().GetValue(0.5f);
+    EXPECT_FLOAT_EQ(TFunction<&FL::NormExp2>::GetInstance().GetValue(logOfHalf), 0.5f);
 }
 
 TEST(SharedFunctionInstances, ThreadsRacingTheFirstBinaryRequestGetOneInstance)

@@ -173,7 +173,8 @@ TEST(TFunction, RegistryCreatesByInterfaceAndByClassOnly)
         EXPECT_STREQ(fromClass->GetTypeId(), row.classId);
         ExpectEvaluatesAs(*fromClass, row.kernel);
 
-        std::unique_ptr<IFunction> single(row.fromClassPointer(CObjectsFactory::GetInstance()->CreateObject(row.classId)));
+        std::unique_ptr<IFunction> single(
+            row.fromClassPointer(CObjectsFactory::GetInstance()->CreateObject(row.classId)));
         ASSERT_NE(single, nullptr);
         EXPECT_STREQ(single->GetTypeId(), row.classId);
 
