@@ -140,8 +140,8 @@ bool CMemDataObject::DeSerialize(const IReadDataStream& stream)
     Clear();
     int count = 0;
     bool result = stream.ReadInt("ItemsCount", count);
-    // Every item is two values of the stream besides the count.
-    if (count < 0 || (count > 0 && count > (stream.GetValueCount() - 1) / 2))
+    // Every item is at least one of the stream's values.
+    if (count < 0 || count > stream.GetValueCount())
         return false;
     CIndexedName itemNames("ItemName");
     CIndexedName items("Item");

@@ -32,22 +32,46 @@ char* DuplicateText(const char* text)
 
 } // namespace
 
-CXmlBaseDataObject::CXmlBaseDataObject(TiXmlElement* element, int layout) : m_Element(element), m_Layout(layout) {}
+CXmlBaseDataObject::CXmlBaseDataObject(TiXmlElement* element, int layout)
+    : m_Element(element), m_Layout(layout), m_Indexed(false)
+{
+}
 
 CXmlBaseDataObject::~CXmlBaseDataObject() {}
+
+const char* CXmlBaseDataObject::KeyOf(const TiXmlElement& child) const
+{
+    return m_Layout == 1 ? child.Attribute("name") : child.Value();
+}
+
+void CXmlBaseDataObject::InvalidateIndex() const
+{
+    m_Index.clear();
+    m_Indexed = false;
+}
 
 TiXmlElement* CXmlBaseDataObject::FindChild(const char* name) const
 {
     if (!m_Element || !name)
         return nullptr;
+    if (m_Indexed) {
+        const auto found = m_Index.find(name);
+        return found == m_Index.end() ? nullptr : found->second;
+    }
+    const int kLinearSteps = 32;
+    int steps = 0;
     for (TiXmlElement* child = m_Element->FirstChildElement(); child; child = child->NextSiblingElement()) {
-        if (m_Layout == 1) {
-            const char* attribute = child->Attribute("name");
-            if (attribute && std::strcmp(attribute, name) == 0)
-                return child;
-        } else if (std::strcmp(child->Value(), name) == 0) {
+        const char* key = KeyOf(*child);
+        if (key && std::strcmp(key, name) == 0)
             return child;
+        ++steps;
+    }
+    if (steps > kLinearSteps) {
+        for (TiXmlElement* child = m_Element->FirstChildElement(); child; child = child->NextSiblingElement()) {
+            if (const char* key = KeyOf(*child))
+                m_Index.emplace(key, child);
         }
+        m_Indexed = true;
     }
     return nullptr;
 }
@@ -137,6 +161,7 @@ bool CXmlBaseDataObject::WriteText(const char* name, const char* kindTag, const 
 {
     if (!Remove(name) || !text)
         return false;
+    InvalidateIndex();
     if (m_Layout == 2) {
         m_Element->SetAttribute(name, text);
         return true;
@@ -200,6 +225,7 @@ bool CXmlBaseDataObject::WriteObject(const char* name, const ISerialize& object)
     if (m_Layout == 1)
         child->SetAttribute("name", name);
     m_Element->LinkEndChild(child);
+    InvalidateIndex();
     CXmlBaseDataObject stream(child, m_Layout);
     return object.Serialize(stream);
 }
@@ -210,8 +236,10 @@ bool CXmlBaseDataObject::Remove(const char* name)
         return false;
     if (m_Layout == 2)
         m_Element->RemoveAttribute(name);
-    if (TiXmlElement* child = FindChild(name))
+    if (TiXmlElement* child = FindChild(name)) {
         m_Element->RemoveChild(child);
+        InvalidateIndex();
+    }
     return true;
 }
 
@@ -220,9 +248,12 @@ void CXmlBaseDataObject::Clear()
     if (!m_Element)
         return;
     m_Element->Clear();
+    InvalidateIndex();
     if (m_Layout == 2) {
-        while (const TiXmlAttribute* attribute = m_Element->FirstAttribute())
-            m_Element->RemoveAttribute(attribute->Name());
+        while (const TiXmlAttribute* attribute = m_Element->FirstAttribute()) {
+            const std::string name = attribute->Name();
+            m_Element->RemoveAttribute(name.c_str());
+        }
     }
 }
 

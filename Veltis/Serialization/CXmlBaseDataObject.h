@@ -2,6 +2,9 @@
 
 #include "Veltis/Serialization/IReadWriteDataStream.h"
 
+#include <string>
+#include <unordered_map>
+
 class TiXmlElement;
 
 namespace Veltis {
@@ -38,7 +41,11 @@ public:
     int GetLayout() const { return m_Layout; }
 
 protected:
-    void SetCurrentElement(TiXmlElement* element) { m_Element = element; }
+    void SetCurrentElement(TiXmlElement* element)
+    {
+        m_Element = element;
+        InvalidateIndex();
+    }
     TiXmlElement* GetCurrentElement() const { return m_Element; }
 
 private:
@@ -46,9 +53,15 @@ private:
     // The value text of a name; null when there is no value or it has no text.
     const char* FindText(const char* name) const;
     bool WriteText(const char* name, const char* kindTag, const char* text);
+    const char* KeyOf(const TiXmlElement& child) const;
+    void InvalidateIndex() const;
 
     TiXmlElement* m_Element;
     int m_Layout;
+    // First child of each name, built once lookups in a long element would otherwise grow with the
+    // square of its length; any change of the children through this stream drops it.
+    mutable std::unordered_map<std::string, TiXmlElement*> m_Index;
+    mutable bool m_Indexed;
 };
 
 } // namespace Serialization

@@ -1,8 +1,8 @@
 #include "Veltis/Serialization/CXmlDocHolder.h"
 
-#include <tinyxml.h>
+#include "Veltis/Serialization/CXmlTextGuard.h"
 
-#include <pthread.h>
+#include <tinyxml.h>
 
 #include <string>
 
@@ -21,20 +21,7 @@ void KeepWhitespace()
     (void)kDone;
 }
 
-// Every element the parser can open starts with '<' and a name byte, so their number bounds the
-// depth the parser's recursion can reach.
-size_t CountPossibleElements(const std::string& text)
-{
-    size_t count = 0;
-    for (size_t i = 0; i + 1 < text.size(); ++i) {
-        const unsigned char next = static_cast<unsigned char>(text[i + 1]);
-        if (text[i] == '<' && next != '/' && next != '!' && next != '?')
-            ++count;
-    }
-    return count;
-}
-
-// Depth of the element tree, walked without recursion.
+// Depth of the element tree, walked without recursion: a last guard for the recursive readers.
 int MeasureDepth(const TiXmlNode& root)
 {
     int depth = 0;
@@ -58,51 +45,6 @@ int MeasureDepth(const TiXmlNode& root)
             node = node->NextSibling();
     }
     return deepest;
-}
-
-struct ParseJob {
-    TiXmlDocument* document;
-    const char* text;
-    bool accepted;
-};
-
-void ParseAndCheck(ParseJob& job)
-{
-    job.document->Parse(job.text, nullptr, TIXML_DEFAULT_ENCODING);
-    job.accepted = !job.document->Error() && job.document->RootElement() &&
-                   MeasureDepth(*job.document) <= CXmlDocHolder::kMaxDepth;
-    // A refused tree is freed here too: freeing is as recursive as parsing.
-    if (!job.accepted)
-        job.document->Clear();
-}
-
-void* RunParseJob(void* argument)
-{
-    ParseAndCheck(*static_cast<ParseJob*>(argument));
-    return nullptr;
-}
-
-// The parser recurses once per nesting level (measured at under 300 bytes a level); a text that could
-// nest deeply is parsed on a thread whose stack fits the deepest nesting the text can hold.
-bool ParseBounded(ParseJob& job, size_t possibleElements)
-{
-    const size_t kInlineElements = 512;
-    if (possibleElements <= kInlineElements) {
-        ParseAndCheck(job);
-        return job.accepted;
-    }
-    pthread_attr_t attributes;
-    if (pthread_attr_init(&attributes) != 0)
-        return false;
-    const size_t stackBytes = (size_t(1) << 20) + possibleElements * 512;
-    pthread_t thread;
-    bool started = pthread_attr_setstacksize(&attributes, stackBytes) == 0 &&
-                   pthread_create(&thread, &attributes, RunParseJob, &job) == 0;
-    pthread_attr_destroy(&attributes);
-    if (!started)
-        return false;
-    pthread_join(thread, nullptr);
-    return job.accepted;
 }
 
 } // namespace
@@ -143,10 +85,13 @@ TiXmlElement* CXmlDocHolder::ParseText(const char* text, size_t length)
     copy.append(8, '\0');
     m_ByteOrderMark = end >= 3 && copy.compare(0, 3, "\xEF\xBB\xBF") == 0;
 
-    ParseJob job = {m_Document.get(), copy.c_str(), false};
-    if (!ParseBounded(job, CountPossibleElements(copy))) {
-        m_Document->Clear();
+    if (!CXmlTextGuard::IsSafeToParse(copy.substr(0, end))) {
         m_ByteOrderMark = false;
+        return nullptr;
+    }
+    m_Document->Parse(copy.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    if (m_Document->Error() || !m_Document->RootElement() || MeasureDepth(*m_Document) > kMaxDepth) {
+        DeleteNodes();
         return nullptr;
     }
     return m_Document->RootElement();

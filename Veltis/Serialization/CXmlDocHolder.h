@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Veltis/Serialization/CXmlTextGuard.h"
+
 #include <cstddef>
 #include <memory>
 
@@ -14,9 +16,9 @@ namespace Serialization {
 class CXmlDocHolder {
 public:
     // Larger texts are refused rather than read into memory.
-    static constexpr size_t kMaxTextBytes = 32u << 20;
+    static constexpr size_t kMaxTextBytes = 16u << 20;
     // Deeper documents are refused; real documents nest a few levels.
-    static constexpr int kMaxDepth = 256;
+    static constexpr int kMaxDepth = CXmlTextGuard::kMaxDepth;
 
     // An empty document, then a declaration (version "1.0", encoding "utf-8") and an empty root element.
     explicit CXmlDocHolder(const char* rootName);

@@ -18,8 +18,8 @@ public:
         int count = 0;
         if (!stream.ReadInt(names.GetCount(), count))
             return false;
-        // The count is one of the stream's values, each element another.
-        if (count < 0 || count >= stream.GetValueCount())
+        // Each element is one of the stream's values.
+        if (count < 0 || count > stream.GetValueCount())
             return false;
         this->m_Vector->SetSize(count, true);
         return TVectorDeSerializer<V>::DeSerialize(stream);

@@ -33,8 +33,8 @@ public:
         CIndexedName names(m_Prefix);
         int count = 0;
         bool result = stream.ReadInt(names.GetCount(), count);
-        if (count < 0 || count >= stream.GetValueCount())
-            return count == 0 && result;
+        if (count < 0 || count > stream.GetValueCount())
+            return false;
         for (int i = 0; i < count; ++i) {
             T item;
             result = stream.ReadObject(names.Get(i), item) && result;

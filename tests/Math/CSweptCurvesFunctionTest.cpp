@@ -154,6 +154,13 @@ std::string CurveRingBody(int values, int times, int mask, int currentIndex, int
     return body;
 }
 
+// Unlike swept values, a missing version does not fail the read.
+std::string WithoutVersion(std::string body)
+{
+    const std::string version = "<version>1</version>";
+    return body.erase(body.find(version), version.size());
+}
+
 TEST_F(CSweptCurvesFunctionTest, PersistenceRejectsInconsistentRingsWithoutLeaking)
 {
     const std::string kDefault = VeltisTest::Member("defaultValue", CCountedFunction::kClassId, "<a>0</a><b>5</b>");
@@ -174,6 +181,7 @@ TEST_F(CSweptCurvesFunctionTest, PersistenceRejectsInconsistentRingsWithoutLeaki
         {"unused slot without curve", CurveRingBody(4, 4, 3, 3, 3, kDefault, 1u << 0), true, true, 5.0f},
         {"no default curve", CurveRingBody(4, 4, 3, 3, 4, ""), false, true, 0.0f},
         {"null default curve", CurveRingBody(4, 4, 3, 3, 4, VeltisTest::NullMember("defaultValue")), false, true, 0.0f},
+        {"no version", WithoutVersion(CurveRingBody(4, 4, 3, 3, 4, kDefault)), true, true, 5.0f},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,52 @@
+#include "Veltis/Serialization/CXmlTextGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using Veltis::Serialization::CXmlTextGuard;
+
+namespace {
+
+std::string Repeat(const std::string& piece, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += piece;
+    return text;
+}
+
+// Enough sibling elements that the strict scan runs.
+const std::string kSiblings = Repeat("<v>1</v>", 300);
+
+TEST(CXmlTextGuard, SmallTextsNeedNoScan)
+{
+    EXPECT_TRUE(CXmlTextGuard::IsSafeToParse(Repeat("<a x=y>", 200) + "&bad \xFF"));
+}
+
+TEST(CXmlTextGuard, StrictScanOfLargeTexts)
+{
+    struct Case { const char* label; std::string text; bool safe; };
+    const Case kCases[] = {
+        {"written form", "<?xml version=\"1.0\" encoding=\"utf-8\" ?>\n<R>\n" + kSiblings +
+                             "<s a='say &quot;x&quot;' b=\"&#x0A;&#65;\">&lt;&amp;&gt; \xC3\xA9</s>\n</R>\n", true},
+        {"comments, CDATA, doctype", "<!DOCTYPE R><R><!-- <a><a> --><![CDATA[<a><a>]]>" + kSiblings + "</R>", true},
+        {"nesting at the limit", Repeat("<a>", 256) + Repeat("</a>", 256) + kSiblings, true},
+        {"nesting beyond the limit", Repeat("<a>", 257) + Repeat("</a>", 257) + kSiblings, false},
+        {"deep nesting behind closing tags in attribute values",
+         "<R>" + Repeat("<a x=\"</a>\">", 300) + "</R>", false},
+        {"markup character in a quoted value", "<R>" + kSiblings + "<a x='>'/></R>", false},
+        {"unquoted attribute", "<R>" + kSiblings + "<a x=1/></R>", false},
+        {"raw ampersand", "<R>" + kSiblings + "<a>fish & chips</a></R>", false},
+        {"entity that would swallow markup", "<R>" + kSiblings + "<a>&#x</a>x1;</a></R>", false},
+        {"malformed UTF-8", "<R>" + kSiblings + "<a>\xF0\x41</a></R>", false},
+        {"too many attributes", "<R " + Repeat("a=\"1\" ", 1025) + ">" + kSiblings + "</R>", false},
+        {"self-closing with a space", "<R>" + kSiblings + "<a / ></R>", false},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(CXmlTextGuard::IsSafeToParse(c.text), c.safe);
+    }
+}
+
+} // namespace
