@@ -17,13 +17,7 @@ void CEventProvider::AddListener(ICommand& listener)
 
 void CEventProvider::RemoveListener(ICommand*& listener, bool deleteIt)
 {
-    if (!listener)
-        return;
-    m_Listeners.Remove(listener);
-    if (deleteIt) {
-        delete listener;
-        listener = nullptr;
-    }
+    m_Listeners.Remove(listener, deleteIt);
 }
 
 void CEventProvider::RemoveListener(ICommand* listener)

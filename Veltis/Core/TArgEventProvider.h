@@ -22,16 +22,7 @@ public:
     void AddListener(Listener* listener) override { m_Listeners.Add(listener); }
     void AddListener(Listener& listener) override { AddListener(&listener); }
 
-    void RemoveListener(Listener*& listener, bool deleteIt) override
-    {
-        if (!listener)
-            return;
-        m_Listeners.Remove(listener);
-        if (deleteIt) {
-            delete listener;
-            listener = nullptr;
-        }
-    }
+    void RemoveListener(Listener*& listener, bool deleteIt) override { m_Listeners.Remove(listener, deleteIt); }
 
     void RemoveListener(Listener* listener) override { m_Listeners.Remove(listener); }
 

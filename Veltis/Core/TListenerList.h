@@ -53,6 +53,18 @@ public:
         }
     }
 
+    // Removes the listener and, when asked, deletes it and clears the caller's pointer to it.
+    void Remove(L*& listener, bool deleteIt)
+    {
+        if (!listener)
+            return;
+        Remove(static_cast<const L*>(listener));
+        if (deleteIt) {
+            delete listener;
+            listener = nullptr;
+        }
+    }
+
     // Run is called with a reference to each listener that is registered, not running, and reached.
     template <class Run>
     void Notify(Run run)

@@ -1,62 +1,26 @@
 #include "Veltis/System/CEvent.h"
 
-#include <errno.h>
-
-#include "Veltis/System/ConditionClock.h"
-
 namespace Veltis {
 namespace System {
 
-CEvent::CEvent(bool signalled) : m_Signalled(signalled)
-{
-    ConditionClock::InitCondition(&m_Condition);
-    pthread_mutex_init(&m_Mutex, nullptr);
-}
+CEvent::CEvent(bool signalled) : m_State(signalled) {}
 
-CEvent::~CEvent()
-{
-    pthread_cond_destroy(&m_Condition);
-    pthread_mutex_destroy(&m_Mutex);
-}
+CEvent::~CEvent() {}
 
 bool CEvent::Set()
 {
-    pthread_mutex_lock(&m_Mutex);
-    m_Signalled = true;
-    const bool result = pthread_cond_broadcast(&m_Condition) == 0;
-    pthread_mutex_unlock(&m_Mutex);
-    return result;
+    return m_State.Set(true);
 }
 
 bool CEvent::Reset()
 {
-    pthread_mutex_lock(&m_Mutex);
-    m_Signalled = false;
-    pthread_mutex_unlock(&m_Mutex);
+    m_State.Reset();
     return true;
 }
 
 bool CEvent::Wait(int ms)
 {
-    bool result = true;
-    pthread_mutex_lock(&m_Mutex);
-    if (ms < 0) {
-        while (!m_Signalled && result)
-            result = pthread_cond_wait(&m_Condition, &m_Mutex) == 0;
-    } else {
-        const timespec deadline = ConditionClock::GetDeadline(ms);
-        while (!m_Signalled) {
-            const int error = pthread_cond_timedwait(&m_Condition, &m_Mutex, &deadline);
-            if (error == ETIMEDOUT)
-                break;
-            if (error != 0) {
-                result = false;
-                break;
-            }
-        }
-    }
-    pthread_mutex_unlock(&m_Mutex);
-    return result;
+    return m_State.Wait(ms, false);
 }
 
 } // namespace System

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <pthread.h>
+#include "Veltis/System/CEventState.h"
 
 namespace Veltis {
 namespace System {
@@ -22,9 +22,7 @@ public:
     bool Wait(int ms);
 
 private:
-    bool m_Signalled;
-    pthread_cond_t m_Condition;
-    pthread_mutex_t m_Mutex;
+    CEventState m_State;
 };
 
 } // namespace System

@@ -34,7 +34,6 @@ bool CThreadInvokerSerializer::Post(Core::ICommand* command, bool own)
 
 void CThreadInvokerSerializer::Execute()
 {
-    Core::CAutoLock run(&m_RunLock);
     while (m_Running.load()) {
         TItem item;
         {
@@ -79,7 +78,7 @@ void CThreadInvokerSerializer::SetRefreshTime(int milliseconds)
 
 void CThreadInvokerSerializer::Clear()
 {
-    Core::CAutoLock run(&m_RunLock);
+    // Does not wait for a drain in progress: its commands may wait for the thread that clears.
     std::deque<TItem> items;
     {
         Core::CAutoLock lock(&m_QueueLock);

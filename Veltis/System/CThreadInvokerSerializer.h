@@ -39,7 +39,8 @@ public:
     void Start();
     // Unregisters; a drain in progress ends after its current command. Queued commands stay.
     void Stop();
-    // Deletes every queued command that it owns and empties the queue.
+    // Deletes every queued command that it owns and empties the queue; a command already taken by a
+    // drain still runs.
     void Clear();
 
 private:
@@ -49,7 +50,6 @@ private:
     ITimerProvider* m_Timer;
     IThreadInvoker* m_Target;
     CCriticalSection m_QueueLock;
-    CCriticalSection m_RunLock;
     std::atomic<int> m_Period;
     std::atomic<bool> m_Running;
 };

@@ -30,16 +30,20 @@ void CThreadedTimer::RemoveTimer(Core::ICommand*& command, bool deleteIt)
 
 void CThreadedTimer::Enable(bool enabled)
 {
-    Core::CAutoLock lock(&m_EnableLock);
-    if (enabled == m_Enabled)
-        return;
-    m_Enabled = enabled;
-    if (enabled) {
-        if (!m_Loop.IsThreadAlive())
-            m_Loop.StartThread();
-    } else {
-        m_Loop.StopThread();
+    {
+        Core::CAutoLock lock(&m_EnableLock);
+        if (enabled == m_Enabled)
+            return;
+        m_Enabled = enabled;
+        if (enabled) {
+            if (!m_Loop.IsThreadAlive())
+                m_Loop.StartThread();
+        } else {
+            m_Loop.StopThread();
+        }
     }
+    // Listeners of unknown length run without the switch lock, so that they may wait for a thread
+    // that asks IsEnabled.
     m_EnableChanged.Notify();
 }
 

@@ -35,7 +35,7 @@ private:
     CTimerWithThreadSynchronization m_Synchronizer;
     bool m_Enabled;
     CMTEventProvider m_EnableChanged;
-    // Makes each switch (state, thread, notification) one step when several threads switch at once.
+    // Makes each switch (state and thread) one step when several threads switch at once.
     CCriticalSection m_EnableLock;
 };
 

@@ -1,58 +1,20 @@
 #include "Veltis/System/CWaitableEvent.h"
 
-#include <errno.h>
-
-#include "Veltis/System/ConditionClock.h"
-
 namespace Veltis {
 namespace System {
 
-CWaitableEvent::CWaitableEvent(bool signalled) : m_Signalled(signalled)
-{
-    ConditionClock::InitCondition(&m_Condition);
-    pthread_mutex_init(&m_Mutex, nullptr);
-}
+CWaitableEvent::CWaitableEvent(bool signalled) : m_State(signalled) {}
 
-CWaitableEvent::~CWaitableEvent()
-{
-    pthread_cond_destroy(&m_Condition);
-    pthread_mutex_destroy(&m_Mutex);
-}
+CWaitableEvent::~CWaitableEvent() {}
 
 bool CWaitableEvent::Set()
 {
-    pthread_mutex_lock(&m_Mutex);
-    m_Signalled = true;
-    const bool result = pthread_cond_signal(&m_Condition) == 0;
-    pthread_mutex_unlock(&m_Mutex);
-    return result;
+    return m_State.Set(false);
 }
 
 bool CWaitableEvent::Wait(int ms)
 {
-    bool result = true;
-    pthread_mutex_lock(&m_Mutex);
-    if (m_Signalled) {
-        m_Signalled = false;
-    } else if (ms < 0) {
-        while (!m_Signalled && result)
-            result = pthread_cond_wait(&m_Condition, &m_Mutex) == 0;
-        if (result)
-            m_Signalled = false;
-    } else {
-        const timespec deadline = ConditionClock::GetDeadline(ms);
-        while (!m_Signalled) {
-            const int error = pthread_cond_timedwait(&m_Condition, &m_Mutex, &deadline);
-            if (error == ETIMEDOUT)
-                break;
-            if (error != 0) {
-                result = false;
-                break;
-            }
-        }
-    }
-    pthread_mutex_unlock(&m_Mutex);
-    return result;
+    return m_State.Wait(ms, true);
 }
 
 } // namespace System

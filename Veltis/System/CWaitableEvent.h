@@ -1,13 +1,12 @@
 #pragma once
 
-#include <pthread.h>
+#include "Veltis/System/CEventState.h"
 
 namespace Veltis {
 namespace System {
 
-// Auto-reset event, the wake-up signal of a message loop: a wait consumes the signal. A signal that
-// ends a timed wait is left set, so the next Wait returns at once and consumes it; the loop
-// re-examines its queues after every wake-up, so that is harmless.
+// Auto-reset event, the wake-up signal of a message loop: a wait that sees the signal consumes it,
+// timed or not, so one Set releases one wait.
 class CWaitableEvent {
 public:
     explicit CWaitableEvent(bool signalled = false);
@@ -21,9 +20,7 @@ public:
     bool Wait(int ms);
 
 private:
-    bool m_Signalled;
-    pthread_cond_t m_Condition;
-    pthread_mutex_t m_Mutex;
+    CEventState m_State;
 };
 
 } // namespace System

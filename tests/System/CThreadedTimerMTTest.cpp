@@ -105,3 +105,30 @@ TEST(CThreadedTimerMTTest, ADisabledTimerStartsNoThreadUntilEnabled)
     timer.Enable(false);
     VeltisTest::WaitForPosted(client);
 }
+
+TEST(CThreadedTimerMTTest, AnEnableListenerMayWaitForAThreadThatAsksIsEnabled)
+{
+    System::CMessageLoopThread client;
+    System::CThreadedTimer timer(&client, false);
+    System::CMessageLoopThread asker;
+    System::CEvent answered;
+    std::atomic<bool> asked(false);
+    std::atomic<bool> answeredInTime(false);
+    CFunctionCommand ask([&] {
+        timer.IsEnabled();
+        asked.store(true);
+        answered.Set();
+    });
+    // Bounded, so that a switch lock held during the notification fails the test instead of hanging it.
+    CFunctionCommand listener([&] {
+        asker.Post(&ask, false);
+        answered.Wait(10000);
+        answeredInTime.store(asked.load());
+    });
+    timer.GetEnableChangedEvent().AddListener(listener);
+    timer.Enable(true);
+    EXPECT_TRUE(answeredInTime.load());
+    timer.GetEnableChangedEvent().RemoveListener(&listener);
+    timer.Enable(false);
+    VeltisTest::WaitForPosted(asker);
+}
