@@ -44,6 +44,15 @@ const char* CXmlBaseDataObject::KeyOf(const TiXmlElement& child) const
     return m_Layout == 1 ? child.Attribute("name") : child.Value();
 }
 
+void CXmlBaseDataObject::AppendChild(TiXmlElement* child)
+{
+    m_Element->LinkEndChild(child);
+    if (m_Indexed) {
+        if (const char* key = KeyOf(*child))
+            m_Index.emplace(key, child);
+    }
+}
+
 void CXmlBaseDataObject::InvalidateIndex() const
 {
     m_Index.clear();
@@ -161,7 +170,6 @@ bool CXmlBaseDataObject::WriteText(const char* name, const char* kindTag, const 
 {
     if (!Remove(name) || !text)
         return false;
-    InvalidateIndex();
     if (m_Layout == 2) {
         m_Element->SetAttribute(name, text);
         return true;
@@ -170,7 +178,7 @@ bool CXmlBaseDataObject::WriteText(const char* name, const char* kindTag, const 
     if (m_Layout == 1)
         child->SetAttribute("name", name);
     child->LinkEndChild(new TiXmlText(text));
-    m_Element->LinkEndChild(child);
+    AppendChild(child);
     return true;
 }
 
@@ -224,8 +232,7 @@ bool CXmlBaseDataObject::WriteObject(const char* name, const ISerialize& object)
     TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? "OBJECT" : name);
     if (m_Layout == 1)
         child->SetAttribute("name", name);
-    m_Element->LinkEndChild(child);
-    InvalidateIndex();
+    AppendChild(child);
     CXmlBaseDataObject stream(child, m_Layout);
     return object.Serialize(stream);
 }
@@ -237,8 +244,18 @@ bool CXmlBaseDataObject::Remove(const char* name)
     if (m_Layout == 2)
         m_Element->RemoveAttribute(name);
     if (TiXmlElement* child = FindChild(name)) {
+        if (m_Indexed) {
+            // The next element of that name, if any, becomes the first.
+            m_Index.erase(name);
+            for (TiXmlElement* later = child->NextSiblingElement(); later; later = later->NextSiblingElement()) {
+                const char* key = KeyOf(*later);
+                if (key && std::strcmp(key, name) == 0) {
+                    m_Index.emplace(name, later);
+                    break;
+                }
+            }
+        }
         m_Element->RemoveChild(child);
-        InvalidateIndex();
     }
     return true;
 }

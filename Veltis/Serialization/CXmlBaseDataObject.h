@@ -54,12 +54,13 @@ private:
     const char* FindText(const char* name) const;
     bool WriteText(const char* name, const char* kindTag, const char* text);
     const char* KeyOf(const TiXmlElement& child) const;
+    void AppendChild(TiXmlElement* child);
     void InvalidateIndex() const;
 
     TiXmlElement* m_Element;
     int m_Layout;
     // First child of each name, built once lookups in a long element would otherwise grow with the
-    // square of its length; any change of the children through this stream drops it.
+    // square of its length; kept up to date by this stream's own changes of the children.
     mutable std::unordered_map<std::string, TiXmlElement*> m_Index;
     mutable bool m_Indexed;
 };

@@ -1,11 +1,15 @@
 #include "Veltis/Serialization/CXmlDataObject.h"
 
+#include "DecimalCommaLocale.h"
 #include "TestSerializable.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <random>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -385,6 +389,76 @@ TEST(CXmlDataObject, ObjectReadsSeeOnlyTheirOwnElement)
     EXPECT_EQ(w, 2);
     EXPECT_EQ(v, 0);
     EXPECT_FALSE(document.ReadObject("missing", reader));
+}
+
+TEST(CXmlDataObject, NumbersRoundTripThroughTheDocumentUnderADecimalCommaLocale)
+{
+    VeltisTest::CDecimalCommaLocale locale;
+    if (!locale.IsActive())
+        GTEST_SKIP() << "no locale with a decimal comma could be installed or compiled on this machine";
+    std::mt19937_64 random(7);
+    std::vector<float> floats = {-0.0f, 1e-45f, 3.4028235e38f, 0.1f};
+    std::vector<double> doubles = {-0.0, 4.9e-324, 1.7976931348623157e308, 0.1};
+    while (floats.size() < 2000) {
+        const uint32_t bits = static_cast<uint32_t>(random());
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value))
+            floats.push_back(value);
+    }
+    while (doubles.size() < 2000) {
+        const uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value))
+            doubles.push_back(value);
+    }
+    CXmlDataObject document("R", 0);
+    for (size_t i = 0; i < floats.size(); ++i) {
+        document.WriteFloat(("f" + std::to_string(i)).c_str(), floats[i]);
+        document.WriteDouble(("d" + std::to_string(i)).c_str(), doubles[i]);
+    }
+    const std::string text = CompactText(document);
+    EXPECT_EQ(text.find(','), std::string::npos);
+    CXmlDataObject copy("R", 0);
+    ASSERT_TRUE(Load(copy, text));
+    int mismatches = 0;
+    for (size_t i = 0; i < floats.size(); ++i) {
+        float f = 0;
+        double d = 0;
+        copy.ReadFloat(("f" + std::to_string(i)).c_str(), f);
+        copy.ReadDouble(("d" + std::to_string(i)).c_str(), d);
+        mismatches += std::memcmp(&f, &floats[i], sizeof f) != 0;
+        mismatches += std::memcmp(&d, &doubles[i], sizeof d) != 0;
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// Lookups in long elements go through an index; it must answer as the walk in document order does.
+TEST(CXmlDataObject, LongElementsFindTheFirstMatchAcrossWritesAndRemovals)
+{
+    std::string text = "<R>";
+    for (int i = 0; i < 100; ++i)
+        text += "<v" + std::to_string(i % 50) + ">" + std::to_string(i) + "</v" + std::to_string(i % 50) + ">";
+    text += "</R>";
+    CXmlDataObject document("R", 0);
+    ASSERT_TRUE(Load(document, text));
+    int value = -1;
+    EXPECT_FALSE(document.ReadInt("absent", value));
+    ASSERT_TRUE(document.ReadInt("v7", value));
+    EXPECT_EQ(value, 7);
+    EXPECT_TRUE(document.Remove("v7"));
+    ASSERT_TRUE(document.ReadInt("v7", value));
+    EXPECT_EQ(value, 57);
+    document.WriteInt("v8", 1000);
+    ASSERT_TRUE(document.ReadInt("v8", value));
+    EXPECT_EQ(value, 58);
+    document.WriteInt("new", 5);
+    ASSERT_TRUE(document.ReadInt("new", value));
+    EXPECT_EQ(value, 5);
+    EXPECT_EQ(document.GetValueCount(), 100);
+    document.Clear();
+    EXPECT_FALSE(document.ReadInt("v9", value));
 }
 
 } // namespace
