@@ -119,7 +119,10 @@ void CFormulaParse::Run(char const* formula)
     if (r.m_Tokens == nullptr)
         return;
     if (ParenthesisDepth(r.m_Tokens) > kMaximumParenthesisDepth)
+    {
+        m_SyntaxErrorCount = 1;
         return;
+    }
     r.m_Parser = FormulaParserNew(r.m_Tokens);
     if (r.m_Parser == nullptr)
         return;
@@ -127,8 +130,12 @@ void CFormulaParse::Run(char const* formula)
 
     FormulaParser_formula_return const result = r.m_Parser->formula(r.m_Parser);
     m_SyntaxErrorCount = r.m_Parser->pParser->rec->state->errorCount;
-    if (m_SyntaxErrorCount == 0 && result.tree != nullptr && IsTreeWithinDepth(result.tree, kMaximumTreeDepth))
+    if (m_SyntaxErrorCount != 0 || result.tree == nullptr)
+        return;
+    if (IsTreeWithinDepth(result.tree, kMaximumTreeDepth))
         m_Tree = result.tree;
+    else
+        m_SyntaxErrorCount = 1;
 }
 
 } // namespace Veltis::SkinEngine

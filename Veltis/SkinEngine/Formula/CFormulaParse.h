@@ -23,7 +23,7 @@ public:
     // The tree of a formula without syntax errors, within the depth limits; null otherwise.
     ANTLR3_BASE_TREE_struct* GetTree() const { return m_Tree; }
 
-    // The parser's syntax-error count (0 when the parser did not run).
+    // The parser's syntax-error count; nesting beyond the limits counts as one error.
     unsigned GetSyntaxErrorCount() const { return m_SyntaxErrorCount; }
 
 private:

@@ -140,6 +140,23 @@ TEST(FormulaLexer, TokenTypesAreThoseOfTheVocabulary)
     input->close(input);
 }
 
+TEST(FormulaLexer, EndOfInputRepeats)
+{
+    char const text[] = "a ";
+    auto data = reinterpret_cast<pANTLR3_UINT8>(const_cast<char*>(text));
+    pANTLR3_INPUT_STREAM input = antlr3StringStreamNew(data, ANTLR3_ENC_8BIT, 2, data);
+    pFormulaLexer lexer = FormulaLexerNew(input);
+    pANTLR3_TOKEN_SOURCE source = TOKENSOURCE(lexer);
+    int const expected[] = {eFormulaTokenIDENT, eFormulaTokenWS, eFormulaTokenEOF, eFormulaTokenEOF, eFormulaTokenEOF};
+    for (int type : expected)
+    {
+        pANTLR3_COMMON_TOKEN token = source->nextToken(source);
+        EXPECT_EQ(static_cast<int>(token->getType(token)), type);
+    }
+    lexer->free(lexer);
+    input->close(input);
+}
+
 TEST(FormulaLexer, OperatorsAndPunctuation)
 {
     LexCase const cases[] = {
