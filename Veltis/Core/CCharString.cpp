@@ -3,6 +3,8 @@
 #include "Veltis/CoreUtilities/StringUtilities.h"
 
 #include <cctype>
+#include <climits>
+#include <cstdint>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdio>
@@ -305,7 +307,12 @@ int CCharString::Replace(const char* pattern, const char* replacement)
         replacement = kEmpty;
     const int patternLength = Length(pattern);
     const int replacementLength = Length(replacement);
-    const int newLength = GetLength() + count * (replacementLength - patternLength);
+    const int64_t grownLength =
+        GetLength() + static_cast<int64_t>(count) * (static_cast<int64_t>(replacementLength) - patternLength);
+    // A result beyond what an int counts would overflow the length.
+    if (grownLength >= INT_MAX)
+        return 0;
+    const int newLength = static_cast<int>(grownLength);
     if (newLength == 0) {
         m_Buffer.Free();
         return count;

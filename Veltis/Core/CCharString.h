@@ -54,7 +54,8 @@ public:
     void GetSubString(int first, int last, CCharString& out) const;
     // Inserts before index (index = length appends); null text or an index outside 0..length does nothing.
     void Insert(const char* text, int index);
-    // Replaces every non-overlapping occurrence, left to right; returns how many were replaced.
+    // Replaces every non-overlapping occurrence, left to right; returns how many were replaced (0, with
+    // the text unchanged, when the result would be longer than INT_MAX - 1 characters).
     int Replace(const char* pattern, const char* replacement);
     void Truncate(int n, bool release = true);
     void Clear(bool release = true);

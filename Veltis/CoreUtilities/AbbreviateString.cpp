@@ -134,6 +134,9 @@ int RemoveLowerCase(Core::CCharString& word, int budget)
 
 Core::CCharString AbbreviateString(const Core::CCharString& text, int maxLength)
 {
+    // Every negative maximum gives the same empty result; clamping keeps the budget from overflowing.
+    if (maxLength < 0)
+        maxLength = 0;
     const int length = text.GetLength();
     if (length < maxLength)
         return text;

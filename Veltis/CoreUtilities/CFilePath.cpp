@@ -14,15 +14,9 @@ char* CopyRange(const char* text, int length)
     return copy.Detach();
 }
 
-const char* FindLast(const char* text, char c)
-{
-    return std::strrchr(text, c);
-}
-
-// The file name part: after the last '/', or all of the text.
 const char* FileNameStart(const char* text)
 {
-    const char* slash = FindLast(text, '/');
+    const char* slash = std::strrchr(text, '/');
     return slash != nullptr ? slash + 1 : text;
 }
 
@@ -72,7 +66,7 @@ void CFilePath::Normalize()
 
 void CFilePath::InsertBeforeExtension(const char* text)
 {
-    const char* dot = FindLast(m_Path.GetString(), '.');
+    const char* dot = std::strrchr(m_Path.GetString(), '.');
     if (dot != nullptr && text != nullptr)
         m_Path.Insert(text, static_cast<int>(dot - m_Path.GetString()));
 }
@@ -86,20 +80,20 @@ char* CFilePath::GetFileName() const
 char* CFilePath::GetFolder() const
 {
     const char* text = m_Path.GetString();
-    const char* slash = FindLast(text, '/');
+    const char* slash = std::strrchr(text, '/');
     return CopyRange(text, slash != nullptr ? static_cast<int>(slash - text) + 1 : 0);
 }
 
 char* CFilePath::GetExtension() const
 {
-    const char* dot = FindLast(m_Path.GetString(), '.');
+    const char* dot = std::strrchr(m_Path.GetString(), '.');
     return dot != nullptr ? CopyRange(dot, static_cast<int>(std::strlen(dot))) : CopyRange("", 0);
 }
 
 char* CFilePath::GetFileNameWithoutExtension() const
 {
     const char* name = FileNameStart(m_Path.GetString());
-    const char* dot = FindLast(name, '.');
+    const char* dot = std::strrchr(name, '.');
     return CopyRange(name, dot != nullptr ? static_cast<int>(dot - name) : static_cast<int>(std::strlen(name)));
 }
 

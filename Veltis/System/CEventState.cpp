@@ -57,13 +57,18 @@ void CEventState::Reset()
     pthread_mutex_unlock(&m_Mutex);
 }
 
-bool CEventState::Wait(int ms, bool consume)
+bool CEventState::Wait(int ms, bool autoReset)
 {
     bool result = true;
     pthread_mutex_lock(&m_Mutex);
-    if (ms < 0) {
+    if (m_Signalled) {
+        if (autoReset)
+            m_Signalled = false;
+    } else if (ms < 0) {
         while (!m_Signalled && result)
             result = pthread_cond_wait(&m_Condition, &m_Mutex) == 0;
+        if (result && autoReset)
+            m_Signalled = false;
     } else {
         const timespec deadline = GetDeadline(ms);
         while (!m_Signalled) {
@@ -76,8 +81,6 @@ bool CEventState::Wait(int ms, bool consume)
             }
         }
     }
-    if (consume && result)
-        m_Signalled = false;
     pthread_mutex_unlock(&m_Mutex);
     return result;
 }

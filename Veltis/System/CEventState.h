@@ -6,7 +6,7 @@ namespace Veltis {
 namespace System {
 
 // The signalled flag and its condition behind both event kinds; they differ only in how many
-// waiters a Set wakes and whether a wait consumes the signal.
+// waiters a Set wakes and whether a wait clears the signal.
 class CEventState {
 public:
     explicit CEventState(bool signalled);
@@ -18,8 +18,9 @@ public:
     bool Set(bool wakeAll);
     void Reset();
     // ms < 0 waits without limit. True when signalled or when the time ran out; false only when
-    // waiting failed. A consuming wait that saw the signal clears it.
-    bool Wait(int ms, bool consume);
+    // waiting failed. Auto reset clears a signal that was already set or that ended an unlimited
+    // wait; one that ends a timed wait stays for the next Wait.
+    bool Wait(int ms, bool autoReset);
 
 private:
     bool m_Signalled;

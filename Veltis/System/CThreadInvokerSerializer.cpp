@@ -34,6 +34,7 @@ bool CThreadInvokerSerializer::Post(Core::ICommand* command, bool own)
 
 void CThreadInvokerSerializer::Execute()
 {
+    Core::CAutoLock run(&m_RunLock);
     while (m_Running.load()) {
         TItem item;
         {
@@ -78,7 +79,7 @@ void CThreadInvokerSerializer::SetRefreshTime(int milliseconds)
 
 void CThreadInvokerSerializer::Clear()
 {
-    // Does not wait for a drain in progress: its commands may wait for the thread that clears.
+    Core::CAutoLock run(&m_RunLock);
     std::deque<TItem> items;
     {
         Core::CAutoLock lock(&m_QueueLock);

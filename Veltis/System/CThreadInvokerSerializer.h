@@ -39,8 +39,7 @@ public:
     void Start();
     // Unregisters; a drain in progress ends after its current command. Queued commands stay.
     void Stop();
-    // Deletes every queued command that it owns and empties the queue; a command already taken by a
-    // drain still runs.
+    // Deletes every queued command that it owns and empties the queue.
     void Clear();
 
 private:
@@ -50,6 +49,7 @@ private:
     ITimerProvider* m_Timer;
     IThreadInvoker* m_Target;
     CCriticalSection m_QueueLock;
+    CCriticalSection m_RunLock;
     std::atomic<int> m_Period;
     std::atomic<bool> m_Running;
 };

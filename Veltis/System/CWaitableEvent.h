@@ -5,8 +5,9 @@
 namespace Veltis {
 namespace System {
 
-// Auto-reset event, the wake-up signal of a message loop: a wait that sees the signal consumes it,
-// timed or not, so one Set releases one wait.
+// Auto-reset event, the wake-up signal of a message loop: a wait consumes the signal. A signal that
+// ends a timed wait is left set, so the next Wait returns at once and consumes it; the loop
+// re-examines its queues after every wake-up, so that is harmless.
 class CWaitableEvent {
 public:
     explicit CWaitableEvent(bool signalled = false);

@@ -199,6 +199,16 @@ TEST(CCharString, ReplaceWithPatternTakenFromItself)
     EXPECT_STREQ(s.GetString(), "xx");
 }
 
+TEST(CCharString, ReplaceWhoseResultWouldOverflowTheLengthChangesNothing)
+{
+    // 65536 occurrences, each growing by 32768 characters: 2^31 more than the text holds.
+    CCharString s(std::string(65536, 'a').c_str());
+    const std::string replacement(32769, 'b');
+    EXPECT_EQ(s.Replace("a", replacement.c_str()), 0);
+    EXPECT_EQ(s.GetLength(), 65536);
+    EXPECT_EQ(s.CountOccurrences("a"), 65536);
+}
+
 TEST(CCharString, AssignLeftAndMid)
 {
     const CCharString source("pqr");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <list>
 #include <string>
 #include <vector>
@@ -36,6 +37,7 @@ TEST(AbbreviateStringTest, ShortensNamesAsTheHostFieldsNeed)
         {"Gain", 0, ""},
         {"Low Shelf Gain", 0, ""},
         {"Gain", -1, ""},
+        {"Low Shelf Gain", INT_MIN, ""},
         {"", 0, ""},
     };
     for (const Case& c : kCases) {

@@ -71,36 +71,3 @@ TEST(CWaitableEventMTTest, EachSetReleasesOneWaiter)
     secondThread.Join(-1);
     EXPECT_EQ(passes.load(), 2);
 }
-
-TEST(CWaitableEventMTTest, ASignalThatEndsATimedWaitIsConsumed)
-{
-    // Announces itself, then waits with a limit far beyond the test.
-    struct CTimedWaiter {
-        explicit CTimedWaiter(CWaitableEvent* event) : m_Event(event) {}
-        CWaitableEvent* m_Event;
-        CEvent m_Entering;
-        static void Run(void* userData)
-        {
-            CTimedWaiter* self = static_cast<CTimedWaiter*>(userData);
-            self->m_Entering.Set();
-            self->m_Event->Wait(60000);
-        }
-    };
-    CWaitableEvent event(false);
-    CTimedWaiter timedWaiter(&event);
-    CThread timed(&CTimedWaiter::Run, &timedWaiter, true);
-    timedWaiter.m_Entering.Wait(-1);
-    event.Set();
-    timed.Join(-1);
-
-    std::atomic<int> passes{0};
-    CEvent passed;
-    CWaiter waiter{&event, &passes, &passed};
-    CThread thread(&CWaiter::Run, &waiter, true);
-    passed.Wait(kAbsenceWaitMs);
-    EXPECT_EQ(passes.load(), 0);
-    event.Set();
-    passed.Wait(-1);
-    thread.Join(-1);
-    EXPECT_EQ(passes.load(), 1);
-}
