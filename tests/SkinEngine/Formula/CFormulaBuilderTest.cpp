@@ -250,6 +250,14 @@ TEST(CFormulaBuilder, ModerateNestingBuilds)
     std::unique_ptr<IFunction> function(CFormulaBuilder().CreateFunction(text.c_str(), "x"));
     ASSERT_NE(function, nullptr);
     EXPECT_EQ(function->GetValue(-1.0f), 101.0f);
+
+    // A left-deep sum just within the tree depth limit builds, evaluates and is deleted.
+    std::string chain = "x";
+    for (int i = 0; i < 1000; ++i)
+        chain += "+x";
+    std::unique_ptr<IFunction> sum(CFormulaBuilder().CreateFunction(chain.c_str(), "x"));
+    ASSERT_NE(sum, nullptr);
+    EXPECT_EQ(sum->GetValue(2.0f), 2002.0f);
 }
 
 } // namespace
