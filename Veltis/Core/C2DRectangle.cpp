@@ -12,6 +12,23 @@ using Detail::SaturateInt32;
 int64_t Right(const C2DRectangle& r) { return int64_t(r.x) + r.width; }
 int64_t Bottom(const C2DRectangle& r) { return int64_t(r.y) + r.height; }
 
+// Subtract along one axis, once the other rectangle spans the other axis: a cut from the far side
+// only when it reaches the end, a cut from the near side whenever it overlaps.
+void CutAlong(int32_t& start, int32_t& size, int64_t otherStart, int64_t otherEnd)
+{
+    const int64_t end = int64_t(start) + size;
+    if (otherStart > start) {
+        if (otherEnd >= end && end - otherStart > 0)
+            size = SaturateInt32(size - (end - otherStart));
+        return;
+    }
+    const int64_t overlap = otherEnd - start;
+    if (overlap > 0) {
+        start = SaturateInt32(otherEnd);
+        size = SaturateInt32(size - overlap);
+    }
+}
+
 } // namespace
 
 C2DRectangle::C2DRectangle(const C2DPoint& first, const C2DPoint& last)
@@ -40,31 +57,10 @@ void C2DRectangle::Normalize()
 
 void C2DRectangle::Subtract(const C2DRectangle& other)
 {
-    const int64_t right = Right(*this);
-    const int64_t bottom = Bottom(*this);
-    if (other.x <= x && Right(other) >= right) {
-        if (other.y > y) {
-            if (Bottom(other) >= bottom && bottom - other.y > 0)
-                height = SaturateInt32(height - (bottom - other.y));
-        } else {
-            const int64_t d = Bottom(other) - y;
-            if (d > 0) {
-                y = SaturateInt32(Bottom(other));
-                height = SaturateInt32(height - d);
-            }
-        }
-    } else if (other.y <= y && Bottom(other) >= bottom) {
-        if (other.x > x) {
-            if (Right(other) >= right && right - other.x > 0)
-                width = SaturateInt32(width - (right - other.x));
-        } else {
-            const int64_t d = Right(other) - x;
-            if (d > 0) {
-                x = SaturateInt32(Right(other));
-                width = SaturateInt32(width - d);
-            }
-        }
-    }
+    if (other.x <= x && Right(other) >= Right(*this))
+        CutAlong(y, height, other.y, Bottom(other));
+    else if (other.y <= y && Bottom(other) >= Bottom(*this))
+        CutAlong(x, width, other.x, Right(other));
 }
 
 C2DRectangle C2DRectangle::Intersect(const C2DRectangle& a, const C2DRectangle& b)

@@ -3,7 +3,7 @@
 namespace Veltis {
 namespace CoreUtilities {
 
-// The loaded module file (shared library or executable) that holds a piece of code; the plug-in
+// The loaded module file (shared library or executable) that holds a given address; the plug-in
 // finds its own bundle and data folder from it.
 class CCodeModule {
 public:

@@ -51,14 +51,14 @@ public:
     ICommand* m_Other = nullptr;
 };
 
-struct CListenerSpec {
+struct CListenerSetup {
     EAction action;
     int other; // index of the listener the action refers to
 };
 
 struct CRuleCase {
     const char* name;
-    std::vector<CListenerSpec> listeners;
+    std::vector<CListenerSetup> listeners;
     std::vector<int> registered; // indices, in registration order
     std::vector<int> firstPass;
     std::vector<int> secondPass;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Veltis/SkinEngine/Formula/TIParametrizedFunction.h"
+#include "Veltis/Math/TIParametrizedFunction.h"
 
 namespace Veltis::Math
 {

@@ -12,7 +12,7 @@
 #include "Veltis/Math/IBinaryFunction.h"
 #include "Veltis/Math/IFunction.h"
 #include "Veltis/SkinEngine/Formula/TFormulaKind.h"
-#include "Veltis/SkinEngine/Formula/TIParametrizedFunction.h"
+#include "Veltis/Math/TIParametrizedFunction.h"
 
 #include <unordered_map>
 #include <vector>
