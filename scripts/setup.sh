@@ -26,3 +26,11 @@ if [ ${#missing[@]} -gt 0 ]; then
 else
   echo "setup: all packages present"
 fi
+
+# Number text must not follow the process locale: the tests switch to one with a decimal comma.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  echo "setup: generating the de_DE.UTF-8 locale"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
