@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
+#include "Serialization/DecimalCommaLocale.h"
+
 #include <cstring>
 #include <random>
 #include <string>
@@ -355,22 +356,16 @@ TEST(CCharString, FormatGrowsBeyondTheReservedBuffer)
 
 TEST(CCharString, FormatWritesNumbersInTheClassicLocale)
 {
-    const char* kCommaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"};
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    const char* found = nullptr;
-    for (const char* name : kCommaLocales) {
-        if (std::setlocale(LC_ALL, name)) {
-            found = name;
-            break;
-        }
-    }
-    if (!found)
-        GTEST_SKIP() << "no decimal-comma locale is installed";
-    CCharString s;
-    s.Format("%.2f", 0.5);
     double parsed = 0;
-    const bool read = CCharString("0.25").ToDouble(parsed);
-    std::setlocale(LC_ALL, previous.c_str());
+    bool read = false;
+    CCharString s;
+    {
+        VeltisTest::CDecimalCommaLocale locale;
+        if (!locale.IsActive())
+            GTEST_SKIP() << "no decimal-comma locale could be installed or built";
+        s.Format("%.2f", 0.5);
+        read = CCharString("0.25").ToDouble(parsed);
+    }
     EXPECT_STREQ(s.GetString(), "0.50");
     EXPECT_TRUE(read);
     EXPECT_EQ(parsed, 0.25);

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "Serialization/DecimalCommaLocale.h"
+
 #include <climits>
-#include <clocale>
 #include <locale>
 #include <string>
 #include <vector>
@@ -161,16 +162,14 @@ TEST(ParseDouble, Table)
 
 TEST(ParseDouble, ReadsThePointWhateverTheProcessLocale)
 {
-    const char* kCommaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8"};
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    bool switched = false;
-    for (const char* name : kCommaLocales)
-        switched = switched || std::setlocale(LC_NUMERIC, name) != nullptr;
-    if (!switched)
-        GTEST_SKIP() << "no decimal-comma locale is installed";
     double out = 0;
-    const int consumed = ParseDouble("0.25", out);
-    std::setlocale(LC_NUMERIC, previous.c_str());
+    int consumed = 0;
+    {
+        VeltisTest::CDecimalCommaLocale locale;
+        if (!locale.IsActive())
+            GTEST_SKIP() << "no decimal-comma locale could be installed or built";
+        consumed = ParseDouble("0.25", out);
+    }
     EXPECT_EQ(consumed, 4);
     EXPECT_EQ(out, 0.25);
 }
