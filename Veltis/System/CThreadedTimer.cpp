@@ -6,7 +6,7 @@ namespace Veltis {
 namespace System {
 
 CThreadedTimer::CThreadedTimer(IThreadInvoker* invoker, bool enabled)
-    : m_Invoker(invoker), m_Synchronizer(&m_Loop, invoker), m_Enabled(enabled)
+    : m_Invoker(invoker), m_Synchronizer(&m_Loop, m_Invoker), m_Enabled(enabled)
 {
     if (enabled)
         m_Loop.StartThread();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Serialization/DecimalCommaLocale.h"
+#include "support/DecimalCommaLocale.h"
 
 #include <cstring>
 #include <random>

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Serialization/DecimalCommaLocale.h"
+#include "support/DecimalCommaLocale.h"
 
 #include <climits>
 #include <locale>

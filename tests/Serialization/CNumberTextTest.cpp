@@ -1,6 +1,6 @@
 #include "Veltis/Serialization/CNumberText.h"
 
-#include "DecimalCommaLocale.h"
+#include "support/DecimalCommaLocale.h"
 
 #include <gtest/gtest.h>
 

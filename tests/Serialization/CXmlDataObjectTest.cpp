@@ -1,6 +1,6 @@
 #include "Veltis/Serialization/CXmlDataObject.h"
 
-#include "DecimalCommaLocale.h"
+#include "support/DecimalCommaLocale.h"
 #include "TestSerializable.h"
 
 #include <gtest/gtest.h>
