@@ -171,7 +171,7 @@ TEST(FunctionsLibrary, NormExpUndoesItsNormLogPartner)
     }
 }
 
-// Each input below is one where the specified form and the obvious alternative differ in the last
+// Each input below is one where the documented form and the obvious alternative differ in the last
 // bit; the precondition keeps the test meaningful on another math library.
 TEST(FunctionsLibrary, NormExpScalesByMultiplyingNotDividing)
 {

@@ -2,34 +2,22 @@
 
 #include "Veltis/Math/IConstant.h"
 #include "Veltis/Math/IFunction.h"
-#include "Veltis/Runtime/CObjectsFactory.h"
 #include "Veltis/Runtime/TObjectFactory.h"
-#include "Veltis/Serialization/CTypeSerializer.h"
-#include "Veltis/Serialization/CXmlDataObject.h"
-#include "Veltis/Serialization/TRuntimeDeSerializer.h"
+
+#include "support/FunctionClassChecks.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstdio>
 #include <cmath>
-#include <cstring>
 #include <memory>
-#include <set>
-#include <string>
 #include <type_traits>
 
 using namespace Veltis::Math;
-using Veltis::Runtime::CObjectsFactory;
+using namespace VeltisTest;
 
 namespace FL = Veltis::Math::FunctionsLibrary;
 
 namespace {
-
-template <class C, class = void>
-struct THasSharedInstance : std::false_type {};
-template <class C>
-struct THasSharedInstance<C, std::void_t<decltype(C::GetInstance())>> : std::true_type {};
 
 // Nothing in the system asks for a shared distance or vector length, so there are none.
 static_assert(!THasSharedInstance<TBinaryFunction<&FL::Distance>>::value, "Distance has no shared instance");
@@ -38,31 +26,11 @@ static_assert(THasSharedInstance<TBinaryFunction<&FL::Average>>::value, "Average
 static_assert(std::is_same<decltype(TBinaryFunction<&FL::Sum>::GetInstance()), TBinaryFunction<&FL::Sum>&>::value,
               "the shared instance is handed out as its class");
 
-template <float (*F)(float, float)>
-IBinaryFunction* FromClassPointer(void* object)
-{
-    return static_cast<TBinaryFunction<F>*>(object);
-}
+typedef TFunctionClassRow<IBinaryFunction, float (*)(float, float)> Row;
 
-template <float (*F)(float, float)>
-IBinaryFunction* SharedInstance()
-{
-    if constexpr (THasSharedInstance<TBinaryFunction<F>>::value)
-        return &TBinaryFunction<F>::GetInstance();
-    else
-        return nullptr;
-}
-
-struct Row {
-    const char* name;
-    float (*kernel)(float, float);
-    const char* classId;
-    bool shared;
-    IBinaryFunction* (*fromClassPointer)(void*);
-    IBinaryFunction* (*sharedInstance)();
-};
-
-#define VELTIS_ROW(F, id, shared) {#F, &FL::F, id, shared, &FromClassPointer<&FL::F>, &SharedInstance<&FL::F>}
+#define VELTIS_ROW(F, id, shared) \
+    {#F, &FL::F, id, shared, &FromClassPointer<IBinaryFunction, TBinaryFunction<&FL::F>>, \
+     &SharedInstanceOf<IBinaryFunction, TBinaryFunction<&FL::F>>}
 
 // The published identifiers, written out independently of the code's table.
 const Row kRows[] = {
@@ -90,84 +58,16 @@ const Row kRows[] = {
 
 #undef VELTIS_ROW
 
-// Pairs that tell the operand order and ties apart.
-const float kSamplePoints[][2] = {{3.0f, 4.0f}, {4.0f, 3.0f}, {2.0f, 2.0f}, {0.0f, -0.0f}, {-0.0f, 0.0f},
-                                  {-1.5f, 0.0f}, {0.0f, 0.0f}, {1.0f, 0.0f}};
-
-bool SameValue(float a, float b)
-{
-    return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-void ExpectEvaluatesAs(const IBinaryFunction& function, float (*kernel)(float, float))
-{
-    for (const auto& p : kSamplePoints) {
-        SCOPED_TRACE(testing::Message() << p[0] << ", " << p[1]);
-        EXPECT_TRUE(SameValue(function.GetValue(p[0], p[1]), kernel(p[0], p[1])));
-    }
-}
-
-void* Create(const char* classId, const char* interfaceId)
-{
-    return CObjectsFactory::GetInstance()->CreateObject(classId, interfaceId);
-}
-
-std::string WithSwappedCase(const char* id)
-{
-    std::string text(id);
-    for (char& c : text) {
-        if (std::isupper(static_cast<unsigned char>(c)))
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        else if (std::islower(static_cast<unsigned char>(c)))
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 } // namespace
 
 TEST(TBinaryFunction, EveryClassHasThePublishedIdentifierAndAllAreDistinct)
 {
-    ASSERT_EQ(static_cast<int>(sizeof(kRows) / sizeof(kRows[0])), kBinaryFunctionClassCount);
-    std::set<std::string> seen;
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(std::strlen(row.classId), 38u);
-        EXPECT_TRUE(seen.insert(row.classId).second);
-
-        std::unique_ptr<IBinaryFunction> created(
-            static_cast<IBinaryFunction*>(Create(row.classId, IBinaryFunction::kInterfaceId)));
-        ASSERT_NE(created, nullptr);
-        EXPECT_STREQ(created->GetTypeId(), row.classId);
-        ExpectEvaluatesAs(*created, row.kernel);
-        std::unique_ptr<IBinaryFunction> clone(created->Clone());
-        EXPECT_STREQ(clone->GetTypeId(), row.classId);
-        if (IBinaryFunction* shared = row.sharedInstance()) {
-            EXPECT_STREQ(shared->GetTypeId(), row.classId);
-        }
-    }
+    ExpectPublishedAndDistinctIdentifiers(kRows, kBinaryFunctionClassCount);
 }
 
 TEST(TBinaryFunction, RegistryCreatesByInterfaceAndByClassOnly)
 {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        void* byClass = Create(row.classId, row.classId);
-        ASSERT_NE(byClass, nullptr);
-        std::unique_ptr<IBinaryFunction> fromClass(row.fromClassPointer(byClass));
-        EXPECT_STREQ(fromClass->GetTypeId(), row.classId);
-        ExpectEvaluatesAs(*fromClass, row.kernel);
-
-        std::unique_ptr<IBinaryFunction> single(
-            row.fromClassPointer(CObjectsFactory::GetInstance()->CreateObject(row.classId)));
-        ASSERT_NE(single, nullptr);
-
-        EXPECT_EQ(Create(row.classId, IFunction::kInterfaceId), nullptr);
-        EXPECT_EQ(Create(row.classId, IConstant::kInterfaceId), nullptr);
-        const std::string swapped = WithSwappedCase(row.classId);
-        EXPECT_EQ(Create(swapped.c_str(), IBinaryFunction::kInterfaceId), nullptr);
-        EXPECT_EQ(Create(swapped.c_str(), swapped.c_str()), nullptr);
-    }
+    ExpectRegistryCreatesByInterfaceAndByClassOnly(kRows, {IFunction::kInterfaceId, IConstant::kInterfaceId});
 }
 
 TEST(TBinaryFunction, FactoriesCheckBothIdentifiers)
@@ -187,22 +87,7 @@ TEST(TBinaryFunction, FactoriesCheckBothIdentifiers)
 
 TEST(TBinaryFunction, SharedInstancesAreOnePerClassAndCloneIntoIndependentObjects)
 {
-    std::set<const IBinaryFunction*> addresses;
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        IBinaryFunction* shared = row.sharedInstance();
-        EXPECT_EQ(shared != nullptr, row.shared);
-        if (shared == nullptr)
-            continue;
-        EXPECT_EQ(row.sharedInstance(), shared);
-        EXPECT_TRUE(addresses.insert(shared).second);
-
-        IBinaryFunction* clone = shared->Clone();
-        EXPECT_NE(clone, shared);
-        EXPECT_STREQ(clone->GetTypeId(), row.classId);
-        delete clone;
-        ExpectEvaluatesAs(*shared, row.kernel);
-    }
+    ExpectSharedInstancesOnePerClassWithIndependentClones(kRows);
 }
 
 TEST(TBinaryFunction, XIsAlwaysTheLeftOperand)
@@ -218,45 +103,10 @@ TEST(TBinaryFunction, XIsAlwaysTheLeftOperand)
 
 TEST(TBinaryFunction, WrittenAsAPolymorphicMemberItReadsBackAsAnEqualFunction)
 {
-    using namespace Veltis::Serialization;
-    const TBinaryFunction<&FL::Product> written;
-    char* text = nullptr;
-    {
-        CXmlDataObject document("Root");
-        CTypeSerializer member(&written);
-        ASSERT_TRUE(document.WriteObject("curve", member));
-        ASSERT_TRUE(document.GetText(text));
-    }
-    std::unique_ptr<char[]> owned(text);
-    // The object itself writes nothing: its class identifier is the whole state.
-    EXPECT_NE(std::strstr(text, "<content />"), nullptr) << text;
-    EXPECT_NE(std::strstr(text, written.GetTypeId()), nullptr) << text;
-
-    CXmlDataObject document("Root");
-    ASSERT_TRUE(document.LoadFromMemory(text, static_cast<int>(std::strlen(text))));
-    TRuntimeDeSerializer<IBinaryFunction> reader;
-    ASSERT_TRUE(document.ReadObject("curve", reader));
-    std::unique_ptr<IBinaryFunction> readBack(reader.GetObject());
-    ASSERT_NE(readBack, nullptr);
-    EXPECT_STREQ(readBack->GetTypeId(), written.GetTypeId());
-    for (const auto& p : kSamplePoints) {
-        SCOPED_TRACE(testing::Message() << p[0] << ", " << p[1]);
-        EXPECT_TRUE(SameValue(readBack->GetValue(p[0], p[1]), written.GetValue(p[0], p[1])));
-    }
+    ExpectPolymorphicRoundTrip<IBinaryFunction>(TBinaryFunction<&FL::Product>());
 }
 
 TEST(TBinaryFunction, AReadIgnoresWhateverTheContentHolds)
 {
-    using namespace Veltis::Serialization;
-    CXmlDataObject document("Root");
-    const TBinaryFunction<&FL::Product> written;
-    const char kStray[] = "<Root><curve><isNull>0</isNull><type>%s</type><content><a>1</a></content></curve></Root>";
-    char text[256];
-    std::snprintf(text, sizeof text, kStray, written.GetTypeId());
-    ASSERT_TRUE(document.LoadFromMemory(text, static_cast<int>(std::strlen(text))));
-    TRuntimeDeSerializer<IBinaryFunction> reader;
-    EXPECT_TRUE(document.ReadObject("curve", reader));
-    std::unique_ptr<IBinaryFunction> readBack(reader.GetObject());
-    ASSERT_NE(readBack, nullptr);
-    EXPECT_STREQ(readBack->GetTypeId(), written.GetTypeId());
+    ExpectReadIgnoresContent<IBinaryFunction>(TBinaryFunction<&FL::Product>());
 }

@@ -4,34 +4,21 @@
 #include "Veltis/Core/TOwnershipWithClone.h"
 #include "Veltis/Math/IBinaryFunction.h"
 #include "Veltis/Math/IConstant.h"
-#include "Veltis/Runtime/CObjectsFactory.h"
 #include "Veltis/Runtime/TObjectFactory.h"
-#include "Veltis/Serialization/CTypeSerializer.h"
-#include "Veltis/Serialization/CXmlDataObject.h"
-#include "Veltis/Serialization/TRuntimeDeSerializer.h"
+
+#include "support/FunctionClassChecks.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstdio>
-#include <cmath>
-#include <cstring>
 #include <memory>
-#include <set>
-#include <string>
 #include <type_traits>
 
 using namespace Veltis::Math;
-using Veltis::Runtime::CObjectsFactory;
+using namespace VeltisTest;
 
 namespace FL = Veltis::Math::FunctionsLibrary;
 
 namespace {
-
-template <class C, class = void>
-struct THasSharedInstance : std::false_type {};
-template <class C>
-struct THasSharedInstance<C, std::void_t<decltype(C::GetInstance())>> : std::true_type {};
 
 // Nothing in the system asks for a shared decibel-to-amplitude object, so there is none.
 static_assert(!THasSharedInstance<TFunction<&FL::FromdB>>::value, "FromdB has no shared instance");
@@ -39,31 +26,11 @@ static_assert(THasSharedInstance<TFunction<&FL::Identity>>::value, "Identity has
 static_assert(std::is_same<decltype(TFunction<&FL::Abs>::GetInstance()), IFunction&>::value,
               "the shared instance is handed out as an IFunction");
 
-template <float (*F)(float)>
-IFunction* FromClassPointer(void* object)
-{
-    return static_cast<TFunction<F>*>(object);
-}
+typedef TFunctionClassRow<IFunction, float (*)(float)> Row;
 
-template <float (*F)(float)>
-IFunction* SharedInstance()
-{
-    if constexpr (THasSharedInstance<TFunction<F>>::value)
-        return &TFunction<F>::GetInstance();
-    else
-        return nullptr;
-}
-
-struct Row {
-    const char* name;
-    float (*kernel)(float);
-    const char* classId;
-    bool shared;
-    IFunction* (*fromClassPointer)(void*);
-    IFunction* (*sharedInstance)();
-};
-
-#define VELTIS_ROW(F, id, shared) {#F, &FL::F, id, shared, &FromClassPointer<&FL::F>, &SharedInstance<&FL::F>}
+#define VELTIS_ROW(F, id, shared) \
+    {#F, &FL::F, id, shared, &FromClassPointer<IFunction, TFunction<&FL::F>>, \
+     &SharedInstanceOf<IFunction, TFunction<&FL::F>>}
 
 // The published identifiers, written out independently of the code's table.
 const Row kRows[] = {
@@ -98,92 +65,27 @@ const Row kRows[] = {
 
 #undef VELTIS_ROW
 
-const float kSamplePoints[] = {-2.5f, -1.0f, -0.0f, 0.0f, 0.25f, 0.5f, 1.0f, 3.0f};
-
-// Same value bit for bit, any NaN matching any NaN.
-bool SameValue(float a, float b)
-{
-    return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-void ExpectEvaluatesAs(const IFunction& function, float (*kernel)(float))
-{
-    for (float x : kSamplePoints) {
-        SCOPED_TRACE(x);
-        EXPECT_TRUE(SameValue(function.GetValue(x), kernel(x)));
-    }
-}
-
-void* Create(const char* classId, const char* interfaceId)
-{
-    return CObjectsFactory::GetInstance()->CreateObject(classId, interfaceId);
-}
-
-std::string WithSwappedCase(const char* id)
-{
-    std::string text(id);
-    for (char& c : text) {
-        if (std::isupper(static_cast<unsigned char>(c)))
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        else if (std::islower(static_cast<unsigned char>(c)))
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 } // namespace
 
 TEST(TFunction, EveryClassHasThePublishedIdentifierAndAllAreDistinct)
 {
-    ASSERT_EQ(static_cast<int>(sizeof(kRows) / sizeof(kRows[0])), kFunctionClassCount);
-    std::set<std::string> seen;
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(std::strlen(row.classId), 38u);
-        EXPECT_TRUE(seen.insert(row.classId).second);
-
-        std::unique_ptr<IFunction> created(static_cast<IFunction*>(Create(row.classId, IFunction::kInterfaceId)));
-        ASSERT_NE(created, nullptr);
-        EXPECT_STREQ(created->GetTypeId(), row.classId);
-        std::unique_ptr<IFunction> clone(created->Clone());
-        EXPECT_STREQ(clone->GetTypeId(), row.classId);
-        if (IFunction* shared = row.sharedInstance()) {
-            EXPECT_STREQ(shared->GetTypeId(), row.classId);
-        }
-    }
+    ExpectPublishedAndDistinctIdentifiers(kRows, kFunctionClassCount);
 }
 
 TEST(TFunction, EachClassEvaluatesItsOwnKernel)
 {
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
-        std::unique_ptr<IFunction> created(static_cast<IFunction*>(Create(row.classId, IFunction::kInterfaceId)));
+        std::unique_ptr<IFunction> created(
+            static_cast<IFunction*>(CreateRegistered(row.classId, IFunction::kInterfaceId)));
         ASSERT_NE(created, nullptr);
-        ExpectEvaluatesAs(*created, row.kernel);
+        ExpectSameFunction(*created, row.kernel);
     }
 }
 
 TEST(TFunction, RegistryCreatesByInterfaceAndByClassOnly)
 {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        void* byClass = Create(row.classId, row.classId);
-        ASSERT_NE(byClass, nullptr);
-        std::unique_ptr<IFunction> fromClass(row.fromClassPointer(byClass));
-        EXPECT_STREQ(fromClass->GetTypeId(), row.classId);
-        ExpectEvaluatesAs(*fromClass, row.kernel);
-
-        std::unique_ptr<IFunction> single(
-            row.fromClassPointer(CObjectsFactory::GetInstance()->CreateObject(row.classId)));
-        ASSERT_NE(single, nullptr);
-        EXPECT_STREQ(single->GetTypeId(), row.classId);
-
-        EXPECT_EQ(Create(row.classId, IBinaryFunction::kInterfaceId), nullptr);
-        EXPECT_EQ(Create(row.classId, IConstant::kInterfaceId), nullptr);
-        const std::string swapped = WithSwappedCase(row.classId);
-        EXPECT_EQ(Create(swapped.c_str(), IFunction::kInterfaceId), nullptr);
-        EXPECT_EQ(Create(swapped.c_str(), swapped.c_str()), nullptr);
-    }
+    ExpectRegistryCreatesByInterfaceAndByClassOnly(kRows, {IBinaryFunction::kInterfaceId, IConstant::kInterfaceId});
 }
 
 TEST(TFunction, FactoriesCheckBothIdentifiers)
@@ -207,23 +109,7 @@ TEST(TFunction, FactoriesCheckBothIdentifiers)
 
 TEST(TFunction, SharedInstancesAreOnePerClassAndCloneIntoIndependentObjects)
 {
-    std::set<const IFunction*> addresses;
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
-        IFunction* shared = row.sharedInstance();
-        EXPECT_EQ(shared != nullptr, row.shared);
-        if (shared == nullptr)
-            continue;
-        EXPECT_EQ(row.sharedInstance(), shared);
-        EXPECT_TRUE(addresses.insert(shared).second);
-
-        IFunction* clone = shared->Clone();
-        EXPECT_NE(clone, shared);
-        EXPECT_STREQ(clone->GetTypeId(), row.classId);
-        ExpectEvaluatesAs(*clone, row.kernel);
-        delete clone;
-        ExpectEvaluatesAs(*shared, row.kernel);
-    }
+    ExpectSharedInstancesOnePerClassWithIndependentClones(kRows);
 }
 
 TEST(TFunction, SharedInstancesEvaluateTheirKernels)
@@ -269,45 +155,10 @@ TEST(TFunction, CloneOfAnOwnedObjectOutlivesIt)
 
 TEST(TFunction, WrittenAsAPolymorphicMemberItReadsBackAsAnEqualFunction)
 {
-    using namespace Veltis::Serialization;
-    const TFunction<&FL::Log> written;
-    char* text = nullptr;
-    {
-        CXmlDataObject document("Root");
-        CTypeSerializer member(&written);
-        ASSERT_TRUE(document.WriteObject("curve", member));
-        ASSERT_TRUE(document.GetText(text));
-    }
-    std::unique_ptr<char[]> owned(text);
-    // The object itself writes nothing: its class identifier is the whole state.
-    EXPECT_NE(std::strstr(text, "<content />"), nullptr) << text;
-    EXPECT_NE(std::strstr(text, written.GetTypeId()), nullptr) << text;
-
-    CXmlDataObject document("Root");
-    ASSERT_TRUE(document.LoadFromMemory(text, static_cast<int>(std::strlen(text))));
-    TRuntimeDeSerializer<IFunction> reader;
-    ASSERT_TRUE(document.ReadObject("curve", reader));
-    std::unique_ptr<IFunction> readBack(reader.GetObject());
-    ASSERT_NE(readBack, nullptr);
-    EXPECT_STREQ(readBack->GetTypeId(), written.GetTypeId());
-    for (float x : kSamplePoints) {
-        SCOPED_TRACE(x);
-        EXPECT_TRUE(SameValue(readBack->GetValue(x), written.GetValue(x)));
-    }
+    ExpectPolymorphicRoundTrip<IFunction>(TFunction<&FL::Log>());
 }
 
 TEST(TFunction, AReadIgnoresWhateverTheContentHolds)
 {
-    using namespace Veltis::Serialization;
-    CXmlDataObject document("Root");
-    const TFunction<&FL::Log> written;
-    const char kStray[] = "<Root><curve><isNull>0</isNull><type>%s</type><content><a>1</a></content></curve></Root>";
-    char text[256];
-    std::snprintf(text, sizeof text, kStray, written.GetTypeId());
-    ASSERT_TRUE(document.LoadFromMemory(text, static_cast<int>(std::strlen(text))));
-    TRuntimeDeSerializer<IFunction> reader;
-    EXPECT_TRUE(document.ReadObject("curve", reader));
-    std::unique_ptr<IFunction> readBack(reader.GetObject());
-    ASSERT_NE(readBack, nullptr);
-    EXPECT_STREQ(readBack->GetTypeId(), written.GetTypeId());
+    ExpectReadIgnoresContent<IFunction>(TFunction<&FL::Log>());
 }

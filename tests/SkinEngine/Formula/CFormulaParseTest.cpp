@@ -2,6 +2,8 @@
 
 #include "Veltis/SkinEngine/Formula/EFormulaTokenType.h"
 
+#include "support/FormulaTokenName.h"
+
 #include <antlr3.h>
 #include <gtest/gtest.h>
 
@@ -12,41 +14,10 @@ namespace
 
 using namespace Veltis::SkinEngine;
 
-char const* NodeTypeName(ANTLR3_UINT32 type)
-{
-    switch (static_cast<int>(type))
-    {
-    case eFormulaTokenPARAM: return "PARAM";
-    case eFormulaTokenNEGATE: return "NEGATE";
-    case eFormulaTokenSTRING: return "STRING";
-    case eFormulaTokenOR: return "OR";
-    case eFormulaTokenAND: return "AND";
-    case eFormulaTokenEQUALS: return "EQUALS";
-    case eFormulaTokenNOTEQUALS: return "NOTEQUALS";
-    case eFormulaTokenLTH: return "LTH";
-    case eFormulaTokenLTEQ: return "LTEQ";
-    case eFormulaTokenGT: return "GT";
-    case eFormulaTokenGTEQ: return "GTEQ";
-    case eFormulaTokenPLUS: return "PLUS";
-    case eFormulaTokenMINUS: return "MINUS";
-    case eFormulaTokenMULT: return "MULT";
-    case eFormulaTokenDIV: return "DIV";
-    case eFormulaTokenMOD: return "MOD";
-    case eFormulaTokenPOW: return "POW";
-    case eFormulaTokenNOT: return "NOT";
-    case eFormulaTokenINTEGER: return "INTEGER";
-    case eFormulaTokenFLOAT: return "FLOAT";
-    case eFormulaTokenDATETIME: return "DATETIME";
-    case eFormulaTokenBOOLEAN: return "BOOLEAN";
-    case eFormulaTokenIDENT: return "IDENT";
-    default: return "?";
-    }
-}
-
 // A node as TYPE:text(children), leaving out the text where it only repeats the type name.
 std::string Describe(pANTLR3_BASE_TREE tree, bool isParameterName = false)
 {
-    std::string result = NodeTypeName(tree->getType(tree));
+    std::string result = VeltisTest::FormulaTokenName(tree->getType(tree));
     pANTLR3_STRING text = tree->getText(tree);
     std::string const textValue = text != nullptr ? std::string(reinterpret_cast<char const*>(text->chars), text->len)
                                                   : std::string("<null>");

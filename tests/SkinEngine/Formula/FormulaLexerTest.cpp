@@ -3,6 +3,8 @@
 #include "FormulaLexer.h"
 #include "FormulaParser.h"
 
+#include "support/FormulaTokenName.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -15,39 +17,6 @@ using namespace Veltis::SkinEngine;
 
 void DisplayNothing(pANTLR3_BASE_RECOGNIZER, pANTLR3_UINT8*)
 {
-}
-
-char const* TypeName(ANTLR3_UINT32 type)
-{
-    switch (static_cast<int>(type))
-    {
-    case eFormulaTokenSTRING: return "STRING";
-    case eFormulaTokenOR: return "OR";
-    case eFormulaTokenAND: return "AND";
-    case eFormulaTokenEQUALS: return "EQUALS";
-    case eFormulaTokenNOTEQUALS: return "NOTEQUALS";
-    case eFormulaTokenLTH: return "LTH";
-    case eFormulaTokenLTEQ: return "LTEQ";
-    case eFormulaTokenGT: return "GT";
-    case eFormulaTokenGTEQ: return "GTEQ";
-    case eFormulaTokenPLUS: return "PLUS";
-    case eFormulaTokenMINUS: return "MINUS";
-    case eFormulaTokenMULT: return "MULT";
-    case eFormulaTokenDIV: return "DIV";
-    case eFormulaTokenMOD: return "MOD";
-    case eFormulaTokenPOW: return "POW";
-    case eFormulaTokenNOT: return "NOT";
-    case eFormulaTokenINTEGER: return "INTEGER";
-    case eFormulaTokenFLOAT: return "FLOAT";
-    case eFormulaTokenDATETIME: return "DATETIME";
-    case eFormulaTokenBOOLEAN: return "BOOLEAN";
-    case eFormulaTokenIDENT: return "IDENT";
-    case eFormulaTokenWS: return "WS";
-    case eFormulaTokenLeftParenthesis: return "LP";
-    case eFormulaTokenRightParenthesis: return "RP";
-    case eFormulaTokenComma: return "COMMA";
-    default: return "?";
-    }
 }
 
 // Every token the lexer returns before end of input, as TYPE"text", with "/99" for the hidden channel.
@@ -68,7 +37,7 @@ std::string Lex(char const* text)
         if (!result.empty())
             result += ' ';
         pANTLR3_STRING tokenText = token->getText(token);
-        result += TypeName(token->getType(token));
+        result += VeltisTest::FormulaTokenName(token->getType(token));
         result += '"';
         result.append(reinterpret_cast<char const*>(tokenText->chars), tokenText->len);
         result += '"';
