@@ -26,11 +26,7 @@ namespace {
 typedef TFunction<&FunctionsLibrary::Identity> IdentityFunction;
 typedef TBinaryFunction<&FunctionsLibrary::Average> AverageFunction;
 
-class CConstantCompositionTest : public testing::Test {
-protected:
-    void SetUp() override { CFunctionCounters::Reset(); }
-    void TearDown() override { EXPECT_EQ(CFunctionCounters::Alive(), 0); }
-};
+class CConstantCompositionTest : public VeltisTest::CCountedFunctionsFixture {};
 
 TEST_F(CConstantCompositionTest, OuterFunctionReceivesTheInnerValue)
 {

@@ -23,11 +23,7 @@ namespace {
 typedef TFunction<&FunctionsLibrary::Identity> IdentityFunction;
 typedef TBinaryFunction<&FunctionsLibrary::Average> AverageFunction;
 
-class CFunctionProxyTest : public testing::Test {
-protected:
-    void SetUp() override { CFunctionCounters::Reset(); }
-    void TearDown() override { EXPECT_EQ(CFunctionCounters::Alive(), 0); }
-};
+class CFunctionProxyTest : public VeltisTest::CCountedFunctionsFixture {};
 
 TEST_F(CFunctionProxyTest, NullTargetForwardsToTheSharedFallbackWithoutOwningIt)
 {

@@ -17,11 +17,7 @@ using VeltisTest::CFunctionCounters;
 
 namespace {
 
-class CSweptCurvesFunctionTest : public testing::Test {
-protected:
-    void SetUp() override { CFunctionCounters::Reset(); }
-    void TearDown() override { EXPECT_EQ(CFunctionCounters::Alive(), 0); }
-};
+class CSweptCurvesFunctionTest : public VeltisTest::CCountedFunctionsFixture {};
 
 // A (time 0) = x + 1 and B (time 1) = 3x in a ring of 2, default curve the constant -7.
 std::unique_ptr<CSweptCurvesFunction> MakeTwoCurves()

@@ -26,11 +26,8 @@ typedef TFunctionsOperation<&FunctionsLibrary::Difference> DifferenceOperation;
 typedef TFunctionsOperation<&FunctionsLibrary::Product> ProductOperation;
 typedef TFunctionsOperation<&FunctionsLibrary::Division> DivisionOperation;
 
-class TNFunctionsAggregateTest : public testing::Test {
+class TNFunctionsAggregateTest : public VeltisTest::CCountedFunctionsFixture {
 protected:
-    void SetUp() override { CFunctionCounters::Reset(); }
-    void TearDown() override { EXPECT_EQ(CFunctionCounters::Alive(), 0); }
-
     // Fills an owning aggregate's slots: a null pointer leaves the slot empty.
     template <class A>
     static void Fill(A& aggregate, const std::vector<IFunction*>& functions)

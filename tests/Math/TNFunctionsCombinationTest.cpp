@@ -28,11 +28,7 @@ typedef TBinaryFunction<&FunctionsLibrary::Difference> DifferenceFunction;
 typedef TBinaryFunction<&FunctionsLibrary::Power> PowerFunction;
 typedef TBinaryFunction<&FunctionsLibrary::Sum> SumFunction;
 
-class TNFunctionsCombinationTest : public testing::Test {
-protected:
-    void SetUp() override { CFunctionCounters::Reset(); }
-    void TearDown() override { EXPECT_EQ(CFunctionCounters::Alive(), 0); }
-};
+class TNFunctionsCombinationTest : public VeltisTest::CCountedFunctionsFixture {};
 
 TEST_F(TNFunctionsCombinationTest, FirstOperandIsTheCombineFunctionsX)
 {

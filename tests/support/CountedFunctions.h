@@ -7,6 +7,8 @@
 #include "Veltis/Serialization/IReadDataStream.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
 
+#include <gtest/gtest.h>
+
 // Function objects of all three kinds that count their constructions and destructions, so that tests
 // can tell which members a holder cloned, deleted or left alone. Each has a state of two floats that
 // it persists as "a" and "b"; a read that lacks either fails, which gives tests unreadable content.
@@ -86,6 +88,13 @@ public:
 
 private:
     CCountedState m_State;
+};
+
+// A fixture for tests of holders: every counted object a test makes must be gone when it ends.
+class CCountedFunctionsFixture : public testing::Test {
+protected:
+    void SetUp() override { CFunctionCounters::Reset(); }
+    void TearDown() override { EXPECT_EQ(CFunctionCounters::Alive(), 0); }
 };
 
 inline const bool kCountedFunctionsRegistered =
