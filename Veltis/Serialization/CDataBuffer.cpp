@@ -40,9 +40,9 @@ bool CDataBuffer::SetObject(const ISerialize& object)
 {
     m_Cell.Release();
     CMemDataObject* held = new CMemDataObject();
-    object.Serialize(*held);
+    const bool written = object.Serialize(*held);
     m_Cell.SetObject(held);
-    return true;
+    return written;
 }
 
 bool CDataBuffer::IsEqual(const bool& value) const { return m_Cell.IsEqual(value); }

@@ -2,9 +2,11 @@
 
 #include "Veltis/Runtime/CObjectsFactory.h"
 #include "Veltis/Serialization/CDataBuffer.h"
+#include "Veltis/Serialization/CIncrementalMemDataObject.h"
 #include "Veltis/Serialization/CXmlDataObject.h"
 
 #include "TestSerializable.h"
+#include "support/XmlDocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -13,22 +15,10 @@
 
 using namespace Veltis::Serialization;
 using VeltisTest::CTestSerializable;
+using VeltisTest::CompactText;
+using VeltisTest::LoadText;
 
 namespace {
-
-std::string Compact(const CXmlDataObject& document)
-{
-    char* text = nullptr;
-    document.GetText(text);
-    std::string result = text;
-    delete[] text;
-    return result;
-}
-
-bool LoadText(CXmlDataObject& document, const std::string& text)
-{
-    return document.LoadFromMemory(text.c_str(), static_cast<int>(text.size()));
-}
 
 void FillAllKinds(IWriteDataStream& stream)
 {
@@ -88,7 +78,7 @@ TEST(CMemDataObject, EveryKindRoundTripsInMemoryAndThroughAnXmlDocument)
     CXmlDataObject document("Preset", 0);
     ASSERT_TRUE(document.WriteObject("state", memory));
     CXmlDataObject loaded("Preset", 0);
-    ASSERT_TRUE(LoadText(loaded, Compact(document)));
+    ASSERT_TRUE(LoadText(loaded, CompactText(document)));
     CMemDataObject copy;
     ASSERT_TRUE(loaded.ReadObject("state", copy));
     EXPECT_EQ(copy.GetValueCount(), 7);
@@ -113,7 +103,7 @@ TEST(CMemDataObject, SerializedFormOfTheStateExample)
     };
     const std::string head = "<?xml version=\"1.0\" encoding=\"utf-8\" ?><Preset><state><ItemsCount>2</ItemsCount>";
     const std::string tail = "</state></Preset>";
-    const std::string text = Compact(document);
+    const std::string text = CompactText(document);
     EXPECT_TRUE(text == head + numbered(size, '0') + numbered(skin, '1') + tail ||
                 text == head + numbered(skin, '0') + numbered(size, '1') + tail)
         << text;
@@ -194,6 +184,30 @@ TEST(CMemDataObject, UntrustedSerializedFormsFailCleanly)
         if (memory.ReadInt("a", i)) {
             EXPECT_EQ(i, 1);
         }
+    }
+}
+
+// A sub-object whose own write fails makes the object write fail in every kind of stream, nested or
+// not: a state saved incompletely must not be reported as saved.
+TEST(CMemDataObject, ObjectWhoseWriteFailsFailsTheWrite)
+{
+    const CTestSerializable failing([](IWriteDataStream& inner) {
+        inner.WriteInt("partial", 1);
+        return false;
+    });
+    const CTestSerializable holdsFailing(
+        [&](IWriteDataStream& inner) { return inner.WriteObject("inner", failing); });
+    CMemDataObject memory;
+    CIncrementalMemDataObject snapshot;
+    CXmlDataObject document("R", 0);
+    IWriteDataStream* const streams[] = {&memory, &snapshot, &document};
+    for (IWriteDataStream* stream : streams) {
+        SCOPED_TRACE(stream == &memory ? "memory" : stream == &snapshot ? "snapshot" : "document");
+        EXPECT_FALSE(stream->WriteObject("o", failing));
+        EXPECT_FALSE(stream->WriteObject("nested", holdsFailing));
+        EXPECT_TRUE(stream->WriteObject("fine", CTestSerializable([](IWriteDataStream& inner) {
+            return inner.WriteInt("v", 1);
+        })));
     }
 }
 

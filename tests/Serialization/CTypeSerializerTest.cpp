@@ -8,6 +8,7 @@
 
 #include "TestFunction.h"
 #include "TestSerializable.h"
+#include "support/XmlDocuments.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ using VeltisTest::CTestAnonymous;
 using VeltisTest::CTestGain;
 using VeltisTest::CTestUnlisted;
 using VeltisTest::ITestFunction;
+using VeltisTest::CompactText;
 
 int CTestGain::s_Alive = 0;
 
@@ -25,15 +27,6 @@ namespace {
 
 const bool s_Registered = Veltis::Runtime::RegisterObjectFactories<CTestGain, ITestFunction>() &&
                           Veltis::Runtime::RegisterObjectFactories<CTestUnlisted>();
-
-std::string Compact(const CXmlDataObject& document)
-{
-    char* text = nullptr;
-    document.GetText(text);
-    std::string result = text;
-    delete[] text;
-    return result;
-}
 
 class TypeSerializer : public testing::Test {
 protected:
@@ -53,7 +46,7 @@ TEST_F(TypeSerializer, MemberPrintsAsIsNullTypeAndContent)
     CTestAnonymous member("{7D162F87-5903-4052-9DE6-1A40211A5812}");
     document.WriteObject("curve", CTypeSerializer(&member));
     document.WriteObject("none", CTypeSerializer(nullptr));
-    EXPECT_EQ(Compact(document), "<?xml version=\"1.0\" encoding=\"utf-8\" ?><R><curve><isNull>0</isNull>"
+    EXPECT_EQ(CompactText(document), "<?xml version=\"1.0\" encoding=\"utf-8\" ?><R><curve><isNull>0</isNull>"
                                  "<type>{7D162F87-5903-4052-9DE6-1A40211A5812}</type><content /></curve>"
                                  "<none><isNull>1</isNull></none></R>");
 }
@@ -65,7 +58,7 @@ TEST_F(TypeSerializer, RegisteredClassIsRecreatedThroughItsInterface)
     ASSERT_TRUE(document.WriteObject("curve", CTypeSerializer(&gain)));
 
     CXmlDataObject copy("R", 0);
-    const std::string text = Compact(document);
+    const std::string text = CompactText(document);
     ASSERT_TRUE(copy.LoadFromMemory(text.c_str(), static_cast<int>(text.size())));
     TRuntimeDeSerializer<ITestFunction> reader;
     ASSERT_TRUE(copy.ReadObject("curve", reader));

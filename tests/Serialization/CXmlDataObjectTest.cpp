@@ -1,6 +1,7 @@
 #include "Veltis/Serialization/CXmlDataObject.h"
 
 #include "support/DecimalCommaLocale.h"
+#include "support/XmlDocuments.h"
 #include "TestSerializable.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,8 @@ using Veltis::Serialization::CXmlDataObject;
 using Veltis::Serialization::IReadDataStream;
 using Veltis::Serialization::IWriteDataStream;
 using VeltisTest::CTestSerializable;
+using VeltisTest::CompactText;
+using VeltisTest::LoadText;
 
 namespace {
 
@@ -52,25 +55,11 @@ private:
     std::string m_Path;
 };
 
-std::string CompactText(const CXmlDataObject& document)
-{
-    char* text = nullptr;
-    EXPECT_TRUE(document.GetText(text));
-    const std::string result = text ? text : "";
-    delete[] text;
-    return result;
-}
-
 std::string FileText(const CXmlDataObject& document)
 {
     CTempFile file;
     EXPECT_TRUE(document.SaveFile(file.Path()));
     return file.Read();
-}
-
-bool Load(CXmlDataObject& document, const std::string& text)
-{
-    return document.LoadFromMemory(text.c_str(), static_cast<int>(text.size()));
 }
 
 std::string ReadString(const IReadDataStream& stream, const char* name, bool* found = nullptr)
@@ -147,7 +136,7 @@ TEST(CXmlDataObject, TextsAreEscapedAndReadBackUnchanged)
         EXPECT_NE(compact.find(std::string("<s>") + c.printed + "</s>"), std::string::npos) << compact;
 
         CXmlDataObject compactCopy("R", 0);
-        ASSERT_TRUE(Load(compactCopy, compact));
+        ASSERT_TRUE(LoadText(compactCopy, compact));
         EXPECT_EQ(ReadString(compactCopy, "s"), c.text);
 
         CTempFile file;
@@ -168,7 +157,7 @@ TEST(CXmlDataObject, EmptyAndBlankStrings)
     EXPECT_NE(FileText(document).find("    <empty></empty>\n"), std::string::npos);
 
     CXmlDataObject copy("R", 0);
-    ASSERT_TRUE(Load(copy, CompactText(document)));
+    ASSERT_TRUE(LoadText(copy, CompactText(document)));
     bool found = false;
     EXPECT_EQ(ReadString(copy, "empty", &found), "");
     EXPECT_TRUE(found);
@@ -181,7 +170,7 @@ TEST(CXmlDataObject, EmptyAndBlankStrings)
 TEST(CXmlDataObject, ReadingRules)
 {
     CXmlDataObject document("R", 0);
-    ASSERT_TRUE(Load(document, "<R><n>12xyz</n><x>xyz</x><e></e><w>   </w><c><k>1</k></c><s> 7 </s>"
+    ASSERT_TRUE(LoadText(document, "<R><n>12xyz</n><x>xyz</x><e></e><w>   </w><c><k>1</k></c><s> 7 </s>"
                                "<two>2</two><big>99999999999</big><f>0.5abc</f><nan>nan</nan><one>1</one></R>"));
     struct Case { const char* name; bool found; int intValue; float floatValue; bool boolValue; };
     const int kI = 77;
@@ -222,7 +211,7 @@ TEST(CXmlDataObject, BinaryBlocksRoundTripAndMalformedBase64ReadsAsNoData)
     document.WriteData("block", bytes, sizeof bytes);
     document.WriteData("none", nullptr, 0);
     CXmlDataObject copy("R", 0);
-    ASSERT_TRUE(Load(copy, CompactText(document)));
+    ASSERT_TRUE(LoadText(copy, CompactText(document)));
 
     void* data = nullptr;
     int size = -1;
@@ -231,7 +220,7 @@ TEST(CXmlDataObject, BinaryBlocksRoundTripAndMalformedBase64ReadsAsNoData)
     EXPECT_EQ(std::string(static_cast<char*>(data), size), std::string(reinterpret_cast<const char*>(bytes), size));
     delete[] static_cast<unsigned char*>(data);
 
-    ASSERT_TRUE(Load(copy, "<R><bad>abc</bad><empty></empty></R>"));
+    ASSERT_TRUE(LoadText(copy, "<R><bad>abc</bad><empty></empty></R>"));
     for (const char* name : {"bad", "empty"}) {
         SCOPED_TRACE(name);
         data = &size;
@@ -246,7 +235,7 @@ TEST(CXmlDataObject, BinaryBlocksRoundTripAndMalformedBase64ReadsAsNoData)
 TEST(CXmlDataObject, DuplicateNamesReadTheFirstAndAWriteReplacesOnlyTheFirst)
 {
     CXmlDataObject document("R", 0);
-    ASSERT_TRUE(Load(document, "<R><v>1</v><v>2</v></R>"));
+    ASSERT_TRUE(LoadText(document, "<R><v>1</v><v>2</v></R>"));
     int value = 0;
     ASSERT_TRUE(document.ReadInt("v", value));
     EXPECT_EQ(value, 1);
@@ -275,7 +264,7 @@ TEST(CXmlDataObject, LoadingFromMemory)
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.text);
         CXmlDataObject document("Preset", 0);
-        EXPECT_EQ(Load(document, c.text), c.loads);
+        EXPECT_EQ(LoadText(document, c.text), c.loads);
         int value = 0;
         EXPECT_EQ(document.ReadInt("a", value), c.loads);
         EXPECT_EQ(document.WriteInt("b", 1), c.loads) << "no current element after a failed load";
@@ -300,7 +289,7 @@ TEST(CXmlDataObject, DocumentsNestedTooDeeplyAreRefusedWithoutCrashing)
         for (int i = 0; i < c.depth; ++i)
             text += "</a>";
         CXmlDataObject document("a", 0);
-        EXPECT_EQ(Load(document, text), c.loads);
+        EXPECT_EQ(LoadText(document, text), c.loads);
     }
 }
 
@@ -358,7 +347,7 @@ TEST(CXmlDataObject, OtherLayoutsStoreValuesAsKindElementsOrAttributes)
     for (CXmlDataObject* document : {&kinds, &attributes}) {
         SCOPED_TRACE(document->GetLayout());
         CXmlDataObject copy("R", document->GetLayout());
-        ASSERT_TRUE(Load(copy, CompactText(*document)));
+        ASSERT_TRUE(LoadText(copy, CompactText(*document)));
         int i = 0;
         int n = 0;
         EXPECT_TRUE(copy.ReadInt("i", i));
@@ -379,7 +368,7 @@ TEST(CXmlDataObject, OtherLayoutsStoreValuesAsKindElementsOrAttributes)
 TEST(CXmlDataObject, ObjectReadsSeeOnlyTheirOwnElement)
 {
     CXmlDataObject document("R", 0);
-    ASSERT_TRUE(Load(document, "<R><v>1</v><o><w>2</w></o></R>"));
+    ASSERT_TRUE(LoadText(document, "<R><v>1</v><o><w>2</w></o></R>"));
     int v = 0;
     int w = 0;
     CTestSerializable reader(nullptr, [&](const IReadDataStream& stream) {
@@ -421,7 +410,7 @@ TEST(CXmlDataObject, NumbersRoundTripThroughTheDocumentUnderADecimalCommaLocale)
     const std::string text = CompactText(document);
     EXPECT_EQ(text.find(','), std::string::npos);
     CXmlDataObject copy("R", 0);
-    ASSERT_TRUE(Load(copy, text));
+    ASSERT_TRUE(LoadText(copy, text));
     int mismatches = 0;
     for (size_t i = 0; i < floats.size(); ++i) {
         float f = 0;
@@ -442,7 +431,7 @@ TEST(CXmlDataObject, LongElementsFindTheFirstMatchAcrossWritesAndRemovals)
         text += "<v" + std::to_string(i % 50) + ">" + std::to_string(i) + "</v" + std::to_string(i % 50) + ">";
     text += "</R>";
     CXmlDataObject document("R", 0);
-    ASSERT_TRUE(Load(document, text));
+    ASSERT_TRUE(LoadText(document, text));
     int value = -1;
     EXPECT_FALSE(document.ReadInt("absent", value));
     ASSERT_TRUE(document.ReadInt("v7", value));

@@ -5,12 +5,29 @@
 #include "Veltis/Serialization/ITypeSerializable.h"
 #include "Veltis/Serialization/TRuntimeDeSerializer.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
 // Helpers for tests that persist objects through XML data documents: round trips through the
 // document's text, and hand-written documents for damaged or hostile input.
 namespace VeltisTest {
+
+// The compact text of a document; empty, with a test failure, when it cannot be printed.
+inline std::string CompactText(const Veltis::Serialization::CXmlDataObject& document)
+{
+    char* text = nullptr;
+    EXPECT_TRUE(document.GetText(text));
+    const std::string result = text ? text : "";
+    delete[] text;
+    return result;
+}
+
+inline bool LoadText(Veltis::Serialization::CXmlDataObject& document, const std::string& text)
+{
+    return document.LoadFromMemory(text.c_str(), static_cast<int>(text.size()));
+}
 
 // The compact text of a document whose root holds the polymorphic member "object".
 inline std::string WriteMemberToXml(const Veltis::Serialization::ITypeSerializable* object)
