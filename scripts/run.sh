@@ -15,4 +15,4 @@ echo "Built (optimised, build/release):"
 find build/release -maxdepth 3 -type f \( -name '*.so' -o -name '*.a' -o -perm -u+x \) \
   ! -path '*/CMakeFiles/*' -printf '  %p\n' | sort
 echo
-echo "There is no audio product yet; run a benchmark with e.g. build/release/bench/veltis_bench."
+echo "There is no audio product yet: run the benchmarks with build/release/bench/veltis_bench."
