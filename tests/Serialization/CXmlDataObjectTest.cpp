@@ -380,6 +380,18 @@ TEST(CXmlDataObject, ObjectReadsSeeOnlyTheirOwnElement)
     EXPECT_FALSE(document.ReadObject("missing", reader));
 }
 
+TEST(CXmlDataObject, NumbersPrintInTheClassicFormUnderADecimalCommaLocale)
+{
+    VeltisTest::CDecimalCommaLocale locale;
+    if (!locale.IsActive())
+        GTEST_SKIP() << "no locale with a decimal comma could be installed or compiled on this machine";
+    CXmlDataObject document("R", 0);
+    document.WriteFloat("f", 0.1f);
+    document.WriteDouble("d", 0.1);
+    EXPECT_EQ(CompactText(document), "<?xml version=\"1.0\" encoding=\"utf-8\" ?>"
+                                     "<R><f>0.10000000149</f><d>0.10000000000000000555</d></R>");
+}
+
 TEST(CXmlDataObject, NumbersRoundTripThroughTheDocumentUnderADecimalCommaLocale)
 {
     VeltisTest::CDecimalCommaLocale locale;
