@@ -21,18 +21,13 @@ using VeltisTest::CTestUnlisted;
 using VeltisTest::ITestFunction;
 using VeltisTest::CompactText;
 
-int CTestGain::s_Alive = 0;
-
 namespace {
-
-const bool s_Registered = Veltis::Runtime::RegisterObjectFactories<CTestGain, ITestFunction>() &&
-                          Veltis::Runtime::RegisterObjectFactories<CTestUnlisted>();
 
 class TypeSerializer : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(s_Registered);
+        ASSERT_TRUE(VeltisTest::kTestFunctionsRegistered);
         m_AliveBefore = CTestGain::s_Alive;
     }
     void TearDown() override { EXPECT_EQ(CTestGain::s_Alive, m_AliveBefore) << "re-created objects leaked"; }

@@ -62,8 +62,7 @@ TEST(TStdContainerSerializer, ImpossibleCountsAppendNothing)
 
 TEST(TStdContainerSerializer, TypedPointersOfItemsNotAppendedAreDeleted)
 {
-    ASSERT_TRUE((Veltis::Runtime::RegisterObjectFactories<VeltisTest::CTestGain, VeltisTest::ITestFunction>()) ||
-                true);
+    ASSERT_TRUE(VeltisTest::kTestFunctionsRegistered);
     typedef TSerializableNamedTypedPointer<VeltisTest::ITestFunction> NamedFunction;
     typedef std::list<NamedFunction> FunctionList;
     VeltisTest::CTestGain first(1.0f);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Veltis/Runtime/CObjectsFactory.h"
 #include "Veltis/Serialization/IReadDataStream.h"
 #include "Veltis/Serialization/ITypeSerializable.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
@@ -16,7 +17,7 @@ public:
 class CTestGain : public virtual ITestFunction {
 public:
     static constexpr const char* kClassId = "{A3E1C9B0-77D2-4f3e-8B15-0D9C6E4F2A71}";
-    static int s_Alive;
+    static inline int s_Alive = 0;
 
     CTestGain(float gain = 1.0f) : m_Gain(gain) { ++s_Alive; }
     ~CTestGain() override { --s_Alive; }
@@ -58,5 +59,9 @@ public:
 private:
     const char* m_TypeId;
 };
+
+inline const bool kTestFunctionsRegistered =
+    Veltis::Runtime::RegisterObjectFactories<CTestGain, ITestFunction>() &
+    Veltis::Runtime::RegisterObjectFactories<CTestUnlisted>();
 
 } // namespace VeltisTest
