@@ -2,6 +2,7 @@
 // them in nested objects), and recording a changed state in the undo history.
 
 #include "Veltis/Serialization/CIncrementalHistoryManager.h"
+#include "Veltis/Serialization/CMemDataObject.h"
 #include "Veltis/Serialization/CXmlDataObject.h"
 #include "Veltis/Serialization/ISerializable.h"
 #include "Veltis/Serialization/IReadDataStream.h"
@@ -136,5 +137,23 @@ void BM_HistoryCommitOfOneChange(benchmark::State& run)
     }
 }
 BENCHMARK(BM_HistoryCommitOfOneChange);
+
+// A memory object read back from a document with many items, as a host may hand over: every item is
+// looked up by name, so the cost per item must not grow with the number of items.
+void BM_ReadMemoryObjectPerItem(benchmark::State& run)
+{
+    const int count = static_cast<int>(run.range(0));
+    CMemDataObject written;
+    for (int i = 0; i < count; ++i)
+        written.WriteInt(("value" + std::to_string(i)).c_str(), i);
+    CXmlDataObject document("Preset", 0);
+    document.WriteObject("state", written);
+    for (auto _ : run) {
+        CMemDataObject read;
+        benchmark::DoNotOptimize(document.ReadObject("state", read));
+    }
+    run.SetItemsProcessed(static_cast<int64_t>(run.iterations()) * count);
+}
+BENCHMARK(BM_ReadMemoryObjectPerItem)->RangeMultiplier(8)->Range(64, 1 << 15);
 
 } // namespace

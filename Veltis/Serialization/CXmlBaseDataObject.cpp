@@ -67,22 +67,30 @@ TiXmlElement* CXmlBaseDataObject::FindChild(const char* name) const
         const auto found = m_Index.find(name);
         return found == m_Index.end() ? nullptr : found->second;
     }
+    // A reader usually asks for every child in turn, so a long walk is a sign of many more to come,
+    // whether or not it ends in a match.
     const int kLinearSteps = 32;
     int steps = 0;
     for (TiXmlElement* child = m_Element->FirstChildElement(); child; child = child->NextSiblingElement()) {
         const char* key = KeyOf(*child);
         if (key && std::strcmp(key, name) == 0)
             return child;
-        ++steps;
-    }
-    if (steps > kLinearSteps) {
-        for (TiXmlElement* child = m_Element->FirstChildElement(); child; child = child->NextSiblingElement()) {
-            if (const char* key = KeyOf(*child))
-                m_Index.emplace(key, child);
+        if (++steps > kLinearSteps) {
+            BuildIndex();
+            const auto found = m_Index.find(name);
+            return found == m_Index.end() ? nullptr : found->second;
         }
-        m_Indexed = true;
     }
     return nullptr;
+}
+
+void CXmlBaseDataObject::BuildIndex() const
+{
+    for (TiXmlElement* child = m_Element->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        if (const char* key = KeyOf(*child))
+            m_Index.emplace(key, child);
+    }
+    m_Indexed = true;
 }
 
 const char* CXmlBaseDataObject::FindText(const char* name) const

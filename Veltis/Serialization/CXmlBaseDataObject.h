@@ -55,6 +55,7 @@ private:
     bool WriteText(const char* name, const char* kindTag, const char* text);
     const char* KeyOf(const TiXmlElement& child) const;
     void AppendChild(TiXmlElement* child);
+    void BuildIndex() const;
     void InvalidateIndex() const;
 
     TiXmlElement* m_Element;

@@ -435,31 +435,40 @@ TEST(CXmlDataObject, NumbersRoundTripThroughTheDocumentUnderADecimalCommaLocale)
     EXPECT_EQ(mismatches, 0);
 }
 
-// Lookups in long elements go through an index; it must answer as the walk in document order does.
+// Lookups in long elements go through an index, built by the first long walk whether it ends in a
+// match or not; it must answer as the walk in document order does.
 TEST(CXmlDataObject, LongElementsFindTheFirstMatchAcrossWritesAndRemovals)
 {
     std::string text = "<R>";
     for (int i = 0; i < 100; ++i)
         text += "<v" + std::to_string(i % 50) + ">" + std::to_string(i) + "</v" + std::to_string(i % 50) + ">";
     text += "</R>";
-    CXmlDataObject document("R", 0);
-    ASSERT_TRUE(LoadText(document, text));
-    int value = -1;
-    EXPECT_FALSE(document.ReadInt("absent", value));
-    ASSERT_TRUE(document.ReadInt("v7", value));
-    EXPECT_EQ(value, 7);
-    EXPECT_TRUE(document.Remove("v7"));
-    ASSERT_TRUE(document.ReadInt("v7", value));
-    EXPECT_EQ(value, 57);
-    document.WriteInt("v8", 1000);
-    ASSERT_TRUE(document.ReadInt("v8", value));
-    EXPECT_EQ(value, 58);
-    document.WriteInt("new", 5);
-    ASSERT_TRUE(document.ReadInt("new", value));
-    EXPECT_EQ(value, 5);
-    EXPECT_EQ(document.GetValueCount(), 100);
-    document.Clear();
-    EXPECT_FALSE(document.ReadInt("v9", value));
+    struct Case { const char* firstLookup; bool found; int value; };
+    const Case kCases[] = {{"absent", false, -1}, {"v45", true, 45}, {"v3", true, 3}};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.firstLookup);
+        CXmlDataObject document("R", 0);
+        ASSERT_TRUE(LoadText(document, text));
+        int value = -1;
+        EXPECT_EQ(document.ReadInt(c.firstLookup, value), c.found);
+        EXPECT_EQ(value, c.value);
+        ASSERT_TRUE(document.ReadInt("v7", value));
+        EXPECT_EQ(value, 7);
+        EXPECT_TRUE(document.Remove("v7"));
+        ASSERT_TRUE(document.ReadInt("v7", value));
+        EXPECT_EQ(value, 57);
+        document.WriteInt("v8", 1000);
+        ASSERT_TRUE(document.ReadInt("v8", value));
+        EXPECT_EQ(value, 58);
+        document.WriteInt("new", 5);
+        ASSERT_TRUE(document.ReadInt("new", value));
+        EXPECT_EQ(value, 5);
+        ASSERT_TRUE(document.ReadInt("v49", value));
+        EXPECT_EQ(value, 49);
+        EXPECT_EQ(document.GetValueCount(), 100);
+        document.Clear();
+        EXPECT_FALSE(document.ReadInt("v9", value));
+    }
 }
 
 } // namespace
