@@ -61,7 +61,6 @@ bool IsTreeWithinDepth(pANTLR3_BASE_TREE tree, int remaining)
     return true;
 }
 
-// The token stream's size hint.
 constexpr ANTLR3_UINT32 kTokenStreamSizeHint = 1025;
 
 } // namespace
