@@ -60,7 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Every placeholder of the template expands to at most a name, a unit, a comment or a value.
     const size_t perValue = format.size() + 400;
     const size_t perPlaceholder = perValue * 2 + list.size() + format.size();
-    const size_t limit = textTemplate.size() * perPlaceholder + 16;
+    const size_t expanded = textTemplate.size() * perPlaceholder + 16;
+    const size_t capped = CParamValueToText::kMaxTextLength + perPlaceholder;
+    const size_t limit = expanded < capped ? expanded : capped;
 
     CParamValueToText plain(format.c_str(), suffix, textTemplate.c_str());
     plain.SetSignificantDigits(digits);

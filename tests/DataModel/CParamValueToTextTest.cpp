@@ -149,6 +149,19 @@ TEST(CParamValueToTextTest, HostileFormatsFallBackToTwoDecimals)
     EXPECT_EQ(TextOf(flags, 1.0f), "1.000000");
 }
 
+TEST(CParamValueToTextTest, LongTemplatesAndFormatsGiveABoundedText)
+{
+    std::string longTemplate;
+    for (int i = 0; i < 10000; ++i)
+        longTemplate += "{value}";
+    const std::string longFormat = std::string(1000, 'x') + "%.1f";
+    const CParamValueToText converter(longFormat.c_str(), false, longTemplate.c_str());
+    const std::string text = TextOf(converter, 1.0f);
+    EXPECT_GE(text.size(), static_cast<size_t>(CParamValueToText::kMaxTextLength));
+    EXPECT_LT(text.size(), static_cast<size_t>(CParamValueToText::kMaxTextLength) + longFormat.size());
+    EXPECT_EQ(text.substr(text.size() - 4), "x1.0");
+}
+
 TEST(CParamValueToTextTest, FloatingFormatsWithShortFieldsAreUsed)
 {
     struct Case {

@@ -88,7 +88,7 @@ void CParamValueToText::ToText(char** out, float value) const
     // Once no closing brace follows some position, none follows any later one: the scan stays linear.
     bool closingBraceAhead = true;
     int i = 0;
-    while (i < length) {
+    while (i < length && text.GetLength() < kMaxTextLength) {
         if (source[i] != '{') {
             const char* next = std::strchr(source + i, '{');
             const int end = next ? static_cast<int>(next - source) : length;

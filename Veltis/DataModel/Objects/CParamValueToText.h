@@ -11,7 +11,8 @@ namespace Objects {
 // A template with a "{value}" placeholder and a printf format, with optional rounding to significant
 // digits and an optional metric suffix (p, µ in UTF-8, m, k, M, G, T). Number text is always in the
 // "C" locale. Formats come from skins and are untrusted: one holding anything but a single floating
-// conversion (flags, width and precision of at most two digits, any "%%") formats with "%.2f".
+// conversion (flags, width and precision of at most two digits, any "%%") formats with "%.2f", and
+// the expansion of a template stops at the first piece that reaches kMaxTextLength characters.
 class CParamValueToText : public virtual IParamValueToText {
 public:
     CParamValueToText(const char* format, bool metricSuffix, const char* textTemplate);
@@ -35,6 +36,9 @@ public:
     void SetValueSuffix(bool metricSuffix);
     // 0 or less: no rounding.
     void SetSignificantDigits(int digits);
+
+    // Bounds what a long template and a long format multiply into: a display text, never megabytes.
+    static constexpr int kMaxTextLength = 65536;
 
     // Whether a format is used as given rather than replaced by "%.2f".
     static bool IsSafeFormat(const char* format);
