@@ -90,7 +90,7 @@ TEST_F(CCurveInfoTest, CopyFromItselfKeepsTheRecordWhole)
     EXPECT_EQ(m_Listener.GetCount(), 2);
 }
 
-TEST_F(CCurveInfoTest, ConstructorsCloneTheDefaultFunctionAsSpecified)
+TEST_F(CCurveInfoTest, CopiesCloneADefaultFunctionButNotAGeneratedOne)
 {
     const CConstantFunction flat(2.0f);
     CCurveInfo withFunction("f", nullptr, m_Curve.GetXInfo(), m_Curve.GetYInfo(), &flat);
