@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+
+// Counts the operator new allocations (all but the over-aligned forms) made on this thread while it lives:
+// `CAllocationCounter counter; Work(); EXPECT_EQ(counter.GetCount(), 0);`. With a limit, the allocation
+// past it throws std::bad_alloc, so a runaway allocation loop fails at once instead of running for ever.
+namespace VeltisTest {
+
+class CAllocationCounter {
+public:
+    explicit CAllocationCounter(long limit = -1);
+    ~CAllocationCounter();
+    CAllocationCounter(const CAllocationCounter&) = delete;
+    CAllocationCounter& operator=(const CAllocationCounter&) = delete;
+
+    long GetCount() const { return m_Count; }
+    std::size_t GetBytes() const { return m_Bytes; }
+    std::size_t GetLargest() const { return m_Largest; }
+    // Whether an allocation was refused for going past the limit.
+    bool IsLimitHit() const { return m_LimitHit; }
+
+    // Called by the replaced operator new; false refuses the allocation.
+    static bool Record(std::size_t size);
+
+private:
+    long m_Limit;
+    long m_Count = 0;
+    std::size_t m_Bytes = 0;
+    std::size_t m_Largest = 0;
+    bool m_LimitHit = false;
+    CAllocationCounter* m_Outer;
+};
+
+} // namespace VeltisTest
