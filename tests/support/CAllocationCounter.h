@@ -4,7 +4,8 @@
 
 // Counts the operator new allocations (all but the over-aligned forms) made on this thread while it lives:
 // `CAllocationCounter counter; Work(); EXPECT_EQ(counter.GetCount(), 0);`. With a limit, the allocation
-// past it throws std::bad_alloc, so a runaway allocation loop fails at once instead of running for ever.
+// past it throws std::bad_alloc, so a runaway allocation loop fails at once instead of running for ever;
+// check the results after the counter went, since a failing check allocates too.
 namespace VeltisTest {
 
 class CAllocationCounter {
