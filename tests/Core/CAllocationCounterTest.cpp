@@ -12,7 +12,7 @@
 using VeltisTest::CAllocationCounter;
 
 // Later tests rely on a zero count meaning "allocates nothing": the counter must see every form of new.
-TEST(CAllocationCounterTest, SeesEveryFormOfNewAndNestedCountersSeeThemToo)
+TEST(CAllocationCounterTest, SeesEveryFormOfNewAndDeleteAndNestedCountersSeeThemToo)
 {
     CAllocationCounter outer;
     {
@@ -27,10 +27,12 @@ TEST(CAllocationCounterTest, SeesEveryFormOfNewAndNestedCountersSeeThemToo)
         delete new CWide;
         std::vector<int> numbers(1000);
         EXPECT_EQ(inner.GetCount(), 6);
+        EXPECT_EQ(inner.GetFreeCount(), 5) << "the vector is still there";
         EXPECT_EQ(inner.GetLargest(), 4000u);
         EXPECT_GE(inner.GetBytes(), 4000u + 100u + 64u);
     }
     EXPECT_EQ(outer.GetCount(), 6);
+    EXPECT_EQ(outer.GetFreeCount(), 6);
 }
 
 TEST(CAllocationCounterTest, AnotherThreadsAllocationsAreNotCounted)
@@ -45,6 +47,7 @@ TEST(CAllocationCounterTest, AnotherThreadsAllocationsAreNotCounted)
         go.Set();
         other.join();
         EXPECT_EQ(counter.GetCount(), 0);
+        EXPECT_EQ(counter.GetFreeCount(), 0);
     }
 }
 
