@@ -54,6 +54,9 @@ TEST(WildcardMatch, Table)
         {"mississippi", "*sipx*", true, '\0', false},
         {"Q", "q", false, '\0', true},
         {"q", "Q", false, '\0', true},
+        {"AZ", "az", false, '\0', true},
+        {"az", "AZ", false, '\0', true},
+        {"@[", "`{", false, '\0', false}, // the neighbours of 'A' and 'Z' do not fold
         {"\xC3\x84", "\xC3\xA4", false, '\0', false},
         {"pq;rest", "pq", true, ';', true},
         {"pq;rest", "p*", true, ';', true},

@@ -306,6 +306,16 @@ TEST(CXmlDataObject, RootOfAnotherNameIsReadAndKeptOnSave)
                                   "    <v>4</v>\n</Other>\n");
 }
 
+TEST(CXmlDataObject, CommentsAreIndentedAsElementsAndTheCompactFormEndsWithTheRoot)
+{
+    CXmlDataObject document("R", 0);
+    ASSERT_TRUE(LoadText(document, "<?xml version=\"1.0\"?><R><!-- inner --><v>1</v><s><!-- deep --></s></R>"
+                                   "<!-- after -->"));
+    EXPECT_EQ(FileText(document), "<?xml version=\"1.0\" ?>\n<R>\n    <!-- inner -->\n    <v>1</v>\n    <s>\n"
+                                  "        <!-- deep -->\n    </s>\n</R>\n<!-- after -->\n");
+    EXPECT_EQ(CompactText(document), "<?xml version=\"1.0\" ?><R><!-- inner --><v>1</v><s><!-- deep --></s></R>");
+}
+
 TEST(CXmlDataObject, FileFailures)
 {
     CXmlDataObject document("Preset", 0);
