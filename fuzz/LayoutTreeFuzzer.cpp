@@ -29,36 +29,37 @@ public:
 
     int Int()
     {
-        static const int kSpecial[] = {0, 1, -1, 2, 3, 5, 10, 100, -100, 1000,
-                                       std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max() - 1, std::numeric_limits<int32_t>::min() + 1};
-        const uint8_t choice = Byte();
-        if (choice < 200)
-            return kSpecial[choice % (sizeof(kSpecial) / sizeof(kSpecial[0]))];
-        uint32_t raw = 0;
-        for (int i = 0; i < 4; ++i)
-            raw = raw << 8 | Byte();
-        int32_t value;
-        std::memcpy(&value, &raw, sizeof(value));
-        return value;
+        static const int32_t kSpecial[] = {0, 1, -1, 2, 3, 5, 10, 100, -100, 1000,
+                                           std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(),
+                                           std::numeric_limits<int32_t>::max() - 1,
+                                           std::numeric_limits<int32_t>::min() + 1};
+        return Value(kSpecial);
     }
 
     float Float()
     {
         static const float kSpecial[] = {0.0f, 0.5f, 1.0f, 2.0f, -1.0f, 0.25f, NAN, INFINITY, -INFINITY, 1e30f,
                                          -1e30f, FLT_MAX, -FLT_MAX, FLT_MIN, 1e-30f, -0.0f};
+        return Value(kSpecial);
+    }
+
+private:
+    // Mostly a value worth trying, sometimes any 32 bits.
+    template <class T, size_t N>
+    T Value(const T (&special)[N])
+    {
+        static_assert(sizeof(T) == 4, "four input bytes make one value");
         const uint8_t choice = Byte();
         if (choice < 200)
-            return kSpecial[choice % (sizeof(kSpecial) / sizeof(kSpecial[0]))];
+            return special[choice % N];
         uint32_t raw = 0;
         for (int i = 0; i < 4; ++i)
             raw = raw << 8 | Byte();
-        float value;
+        T value;
         std::memcpy(&value, &raw, sizeof(value));
         return value;
     }
 
-private:
     const uint8_t* m_Data;
     size_t m_Size;
     size_t m_Offset;

@@ -24,7 +24,18 @@ const int kMax = std::numeric_limits<int32_t>::max();
 const int kMin = std::numeric_limits<int32_t>::min();
 const int kUnset = kMin; // a position of kUnset is not set
 
+// A fixed-size child and the options it is added with, set in chains: Child(10, 4).Flex(1).
 struct Child {
+    Child(int width_, int height_) : width(width_), height(height_) {}
+    Child& HPosition(int value) { hPosition = value; return *this; }
+    Child& VPosition(int value) { vPosition = value; return *this; }
+    Child& RelativeWidth(float value) { relativeWidth = value; return *this; }
+    Child& RelativeHeight(float value) { relativeHeight = value; return *this; }
+    Child& Displayed(bool value) { displayed = value; return *this; }
+    Child& Flex(float value) { flex = value; return *this; }
+    Child& HAlign(int value) { hAlign = value; return *this; }
+    Child& VAlign(int value) { vAlign = value; return *this; }
+
     int width;
     int height;
     int hPosition = kUnset;
@@ -88,19 +99,12 @@ TEST(CGroupLayoutCell, NaturalSizePerLayoutType)
         std::vector<Child> children;
         C2DSize natural;
     };
-    Child hidden{10, 10};
-    hidden.displayed = false;
-    Child relativeWide{50, 8};
-    relativeWide.relativeWidth = 0.5f;
-    Child relativeTall{7, 60};
-    relativeTall.relativeHeight = 0.0f;
-    Child atX30{10, 5};
-    atX30.hPosition = 30;
-    Child atY7{4, 6};
-    atY7.vPosition = 7;
-    Child atBoth{3, 2};
-    atBoth.hPosition = 20;
-    atBoth.vPosition = -1;
+    const Child hidden = Child(10, 10).Displayed(false);
+    const Child relativeWide = Child(50, 8).RelativeWidth(0.5f);
+    const Child relativeTall = Child(7, 60).RelativeHeight(0.0f);
+    const Child atX30 = Child(10, 5).HPosition(30);
+    const Child atY7 = Child(4, 6).VPosition(7);
+    const Child atBoth = Child(3, 2).HPosition(20).VPosition(-1);
 
     const Case kCases[] = {
         {"row", kHorizontal, 5, 3, 4, {{10, 8}, {20, 12}}, {44, 18}},
@@ -149,10 +153,8 @@ TEST(CGroupLayoutCell, FlexSharesTheDifferenceWithACarriedRemainder)
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
-        Child first{10, 4};
-        first.flex = c.flexes[0];
-        Child second{20, 4};
-        second.flex = c.flexes[1];
+        const Child first = Child(10, 4).Flex(c.flexes[0]);
+        const Child second = Child(20, 4).Flex(c.flexes[1]);
         CTree tree(kHorizontal, 5, 0, 4, {first, second});
         tree.Layout(0, 0, c.groupWidth, -1);
         EXPECT_EQ(tree.cells[0]->GetSize().width, c.widths[0]);
@@ -163,8 +165,7 @@ TEST(CGroupLayoutCell, FlexSharesTheDifferenceWithACarriedRemainder)
 
 TEST(CGroupLayoutCell, FlexInAColumnGrowsHeightsAndAStackIgnoresIt)
 {
-    Child flexible{3, 10};
-    flexible.flex = 1.0f;
+    const Child flexible = Child(3, 10).Flex(1.0f);
     CTree column(kVertical, 0, 0, 0, {flexible, {3, 10}});
     column.Layout(0, 0, -1, 50);
     ExpectSize(column.cells[0]->GetSize(), 3, 40);
@@ -177,12 +178,9 @@ TEST(CGroupLayoutCell, FlexInAColumnGrowsHeightsAndAStackIgnoresIt)
 
 TEST(CGroupLayoutCell, RelativeSizesShareTheInnerSizeAndCountNothingNaturally)
 {
-    Child half{99, 4};
-    half.relativeWidth = 0.5f;
-    Child none{99, 4};
-    none.relativeWidth = 0.0f;
-    Child third{6, 99};
-    third.relativeHeight = 1.0f / 3;
+    const Child half = Child(99, 4).RelativeWidth(0.5f);
+    const Child none = Child(99, 4).RelativeWidth(0.0f);
+    const Child third = Child(6, 99).RelativeHeight(1.0f / 3);
     CTree tree(kHorizontal, 10, 1, 0, {half, none, third});
     tree.Layout(0, 0, 100, 32);
     ExpectSize(tree.cells[0]->GetSize(), 40, 4);
@@ -201,9 +199,7 @@ TEST(CGroupLayoutCell, RelativeSizesShareTheInnerSizeAndCountNothingNaturally)
 
 TEST(CGroupLayoutCell, ExplicitPositionsIgnoreMarginsAndTheRunContinuesAfterThem)
 {
-    Child at30{10, 4};
-    at30.hPosition = 30;
-    at30.vPosition = 2;
+    const Child at30 = Child(10, 4).HPosition(30).VPosition(2);
     CTree tree(kHorizontal, 5, 5, 4, {{7, 4}, at30, {20, 4}});
     tree.Layout(100, 200);
     ExpectPoint(tree.cells[0]->GetPosition(), 105, 205);
@@ -218,20 +214,18 @@ TEST(CGroupLayoutCell, ChildAlignmentAcrossTheRun)
     const Case kCases[] = {{0, 3}, {1, 15}, {2, 27}, {3, 15}, {-1, 15}};
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.align);
-        Child child{10, 4};
-        child.hAlign = c.align;
+        const Child child = Child(10, 4).HAlign(c.align);
         CTree column(kVertical, 3, 0, 0, {child});
         column.Layout(0, 0, 40, -1);
         EXPECT_EQ(column.cells[0]->GetPosition().x, c.x);
     }
     // Centring truncates toward zero and does not subtract margins, even for a child wider than the group.
-    Child wide{15, 4};
+    const Child wide(15, 4);
     CTree column(kVertical, 3, 0, 0, {wide});
     column.Layout(10, 0, 10, -1);
     EXPECT_EQ(column.cells[0]->GetPosition().x, 8);
 
-    Child bottom{4, 10};
-    bottom.vAlign = 2;
+    const Child bottom = Child(4, 10).VAlign(2);
     CTree row(kHorizontal, 0, 2, 0, {bottom, {4, 3}});
     row.Layout(0, 0, -1, 30);
     EXPECT_EQ(row.cells[0]->GetPosition().y, 18);
@@ -267,9 +261,7 @@ TEST(CGroupLayoutCell, InternalAlignmentShiftsTheRunWhenTheGroupIsNotNatural)
 
 TEST(CGroupLayoutCell, HiddenChildrenGoToTheOriginInRunsAndAlignedInStacks)
 {
-    Child hidden{10, 10};
-    hidden.displayed = false;
-    hidden.hAlign = 2;
+    const Child hidden = Child(10, 10).Displayed(false).HAlign(2);
     CTree row(kHorizontal, 1, 1, 0, {hidden, {4, 4}});
     row.Layout(50, 50, 40, 40);
     ExpectPoint(row.cells[0]->GetPosition(), 0, 0);
@@ -579,16 +571,14 @@ TEST(CGroupLayoutCell, ExtremeMarginsSpacingsAndPositionsSaturate)
     ExpectSize(negative.group.GetSize(), 0, kMin);
     ExpectPoint(negative.cells[1]->GetPosition(), kMin, kMin);
 
-    Child far{10, 10};
-    far.hPosition = kMax;
-    far.vPosition = kMin + 1;
+    const Child far = Child(10, 10).HPosition(kMax).VPosition(kMin + 1);
     CTree stack(kStack, 0, 0, 0, {far});
     stack.Layout(100, -100);
     ExpectPoint(stack.cells[0]->GetPosition(), kMax, kMin);
     ExpectSize(stack.group.GetSize(), kMax, 0);
 
     // Centring in an extreme extent is computed wide: (kMax - kMin) / 2 does not overflow.
-    Child centred{kMin, 0};
+    const Child centred(kMin, 0);
     CTree column(kVertical, 0, 0, 0, {centred});
     column.Layout(0, 0, kMax, -1);
     EXPECT_EQ(column.cells[0]->GetPosition().x, kMax);
@@ -596,9 +586,7 @@ TEST(CGroupLayoutCell, ExtremeMarginsSpacingsAndPositionsSaturate)
 
 TEST(CGroupLayoutCell, ExtremeFractionsAndFlexesSaturateAndNaNGivesNothing)
 {
-    Child infinite{1, 1};
-    infinite.relativeWidth = INFINITY;
-    infinite.relativeHeight = 1e30f;
+    const Child infinite = Child(1, 1).RelativeWidth(INFINITY).RelativeHeight(1e30f);
     CTree tree(kHorizontal, 0, 0, 0, {infinite});
     tree.Layout(0, 0, 10, 10);
     ExpectSize(tree.cells[0]->GetSize(), kMax, kMax);
@@ -606,20 +594,16 @@ TEST(CGroupLayoutCell, ExtremeFractionsAndFlexesSaturateAndNaNGivesNothing)
     ExpectSize(tree.cells[0]->GetSize(), 0, 0);
 
     // Flexes that nearly cancel make a per-flex share far beyond the 32-bit range.
-    Child huge{10, 10};
-    huge.flex = 1.0f;
-    Child cancelling{10, 10};
-    cancelling.flex = std::nextafter(-1.0f, 0.0f);
+    const Child huge = Child(10, 10).Flex(1.0f);
+    const Child cancelling = Child(10, 10).Flex(std::nextafter(-1.0f, 0.0f));
     CTree flexed(kHorizontal, 0, 0, 0, {huge, cancelling});
     flexed.Layout(0, 0, 1020, -1);
     ExpectSize(flexed.cells[0]->GetSize(), kMax, 10);
     ExpectSize(flexed.cells[1]->GetSize(), 0, 10);
     ExpectPoint(flexed.cells[1]->GetPosition(), kMax, 0);
 
-    Child endless{10, 10};
-    endless.flex = INFINITY;
-    Child endlessBack{10, 10};
-    endlessBack.flex = -INFINITY;
+    const Child endless = Child(10, 10).Flex(INFINITY);
+    const Child endlessBack = Child(10, 10).Flex(-INFINITY);
     CTree undefined(kHorizontal, 0, 0, 0, {endless, endlessBack});
     undefined.Layout(0, 0, 100, -1);
     ExpectSize(undefined.cells[0]->GetSize(), 10, 10);
@@ -628,10 +612,8 @@ TEST(CGroupLayoutCell, ExtremeFractionsAndFlexesSaturateAndNaNGivesNothing)
 
 TEST(CGroupLayoutCell, ANaNFlexTakesNoShareFromItsSiblings)
 {
-    Child first{10, 4};
-    first.flex = 1.0f;
-    Child second{20, 4};
-    second.flex = 2.0f;
+    const Child first = Child(10, 4).Flex(1.0f);
+    const Child second = Child(20, 4).Flex(2.0f);
     CTree tree(kHorizontal, 5, 0, 4, {first, second, {0, 4}});
     tree.Layout(0, 0, 104, -1);
     CCountingCommand listener;
