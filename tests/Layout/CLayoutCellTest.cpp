@@ -43,18 +43,14 @@ TEST(CLayoutCell, SetSizeStoresMarksDirtyAndNotifiesOnlyOnChange)
     ExpectSize(cell.GetSize(), -3, 5);
 }
 
-// A row 0..: margins 5, spacing 4, holding the given leaves (not owned).
+// A row with margins 5 and spacing 4 holding two leaves it does not own; they go before the row,
+// which touches no child it does not own.
 class CLayoutCellTree : public testing::Test {
 protected:
     CLayoutCellTree() : m_Row(0, 0, 5, 5, 4, kHorizontal), m_First(10, 10), m_Second(20, 10)
     {
         m_Row.AddCell(&m_First, CLayoutOptions(), 0);
         m_Row.AddCell(&m_Second, CLayoutOptions(), 0);
-    }
-    ~CLayoutCellTree() override
-    {
-        m_Row.RemoveCell(&m_First, false);
-        m_Row.RemoveCell(&m_Second, false);
     }
 
     CGroupLayoutCell m_Row;

@@ -62,7 +62,7 @@ TEST_F(CTable, ColumnsTakeTheWidestCellAndRowsTheTallest)
     ExpectPoint(d->GetPosition(), 27, 25);
 }
 
-TEST_F(CTable, CellsAlignInTheirSlotsWithoutMargins)
+TEST(CTableLayoutCell, CellsAlignInTheirSlotsWithoutMargins)
 {
     struct Case { int hAlign, vAlign, x, y; };
     // A slot (2, 2, 30, 20) holding a cell 10x4; values but 0 and 2 centre.
