@@ -14,7 +14,7 @@
 namespace Native {
 
 // Declares a built-in class: its registered name, its built-in superclass, and the class-side
-// messages that every class answers.
+// messages that every class answers. T is default-constructible: its factory is new T().
 #define NATIVE_BUILTIN(T, SuperT, Name)                                                              \
 public:                                                                                              \
     using Super = SuperT;                                                                            \
@@ -41,7 +41,8 @@ NATIVE_EXPORT void objc_disposeClassPair(Class cls);
 NATIVE_EXPORT const char* class_getName(Class cls);
 NATIVE_EXPORT Class class_getSuperclass(Class cls);
 // Before registration only; NO for a selector the class already has, and (reported) for a listed
-// selector whose encoding differs from its list entry.
+// selector whose encoding differs from its list entry. imp must be exactly R (*)(id, SEL, A...) for the
+// encoding given: sends call it through that type (the typed overload below derives the encoding).
 NATIVE_EXPORT BOOL class_addMethod(Class cls, SEL sel, IMP imp, const char* types);
 // Before registration only; size at most 8, alignment (log2) at most 3, a name new to the class and
 // its ancestors. The encoding is kept, not checked.
