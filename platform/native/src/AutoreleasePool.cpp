@@ -82,7 +82,7 @@ struct PoolAccess {
     {
         ThreadPools& pools = t_pools;
         if (!pools.stack.empty()) {
-            pools.stack.back()->m_objects.push_back(object);
+            pools.stack.back()->m_Objects.push_back(object);
             return;
         }
         ReportF("autorelease of an instance of %s without a pool: kept until the thread ends",
@@ -91,11 +91,11 @@ struct PoolAccess {
         pools.fallback.push_back(object);
     }
 
-    static void Detach(NSAutoreleasePool* pool) { pool->m_owner = nullptr; }
+    static void Detach(NSAutoreleasePool* pool) { pool->m_Owner = nullptr; }
 
     static void Pop(NSAutoreleasePool* pool)
     {
-        auto* owner = static_cast<ThreadPools*>(pool->m_owner);
+        auto* owner = static_cast<ThreadPools*>(pool->m_Owner);
         if (!owner) {
             pool->drain();
             return;
@@ -113,26 +113,26 @@ struct PoolAccess {
             inner->drain();
             if (stack.back() == inner) {
                 stack.pop_back();
-                inner->m_owner = nullptr;
+                inner->m_Owner = nullptr;
             }
         }
         pool->drain();
         stack.pop_back();
-        pool->m_owner = nullptr;
+        pool->m_Owner = nullptr;
     }
 };
 
 NSAutoreleasePool* NSAutoreleasePool::init()
 {
     ThreadPools& pools = t_pools;
-    m_owner = &pools;
+    m_Owner = &pools;
     pools.stack.push_back(this);
     return this;
 }
 
 void NSAutoreleasePool::drain()
 {
-    ReleaseAll(m_objects);
+    ReleaseAll(m_Objects);
 }
 
 NSAutoreleasePool::~NSAutoreleasePool()
@@ -142,7 +142,7 @@ NSAutoreleasePool::~NSAutoreleasePool()
 
 id NSObject::autorelease()
 {
-    if (!m_immortal)
+    if (!m_Immortal)
         PoolAccess::Push(this);
     return this;
 }

@@ -88,8 +88,8 @@ bool NSString::Assign(const char* text, size_t size)
             units.push_back(static_cast<char16_t>(code));
         }
     }
-    m_text.assign(text, size);
-    m_utf16 = std::move(units);
+    m_Text.assign(text, size);
+    m_Utf16 = std::move(units);
     return true;
 }
 
@@ -112,16 +112,16 @@ NSString* NSString::stringWithUTF8String(const char* text)
 
 unichar NSString::characterAtIndex(NSUInteger index) const
 {
-    if (index >= m_utf16.size()) {
-        ReportF("characterAtIndex: %lu is beyond the length %zu", index, m_utf16.size());
+    if (index >= m_Utf16.size()) {
+        ReportF("characterAtIndex: %lu is beyond the length %zu", index, m_Utf16.size());
         return 0;
     }
-    return m_utf16[index];
+    return m_Utf16[index];
 }
 
 BOOL NSString::isEqualToString(const NSString* other) const
 {
-    return other && other->m_text == m_text ? YES : NO;
+    return other && other->m_Text == m_Text ? YES : NO;
 }
 
 BOOL NSString::isEqual(const NSObject* other) const
@@ -131,7 +131,7 @@ BOOL NSString::isEqual(const NSObject* other) const
 
 NSUInteger NSString::hash() const
 {
-    return std::hash<std::string>()(m_text);
+    return std::hash<std::string>()(m_Text);
 }
 
 // Numbers
@@ -139,15 +139,15 @@ NSUInteger NSString::hash() const
 NSNumber* NSNumber::MakeInteger(long value)
 {
     NSNumber* number = alloc();
-    number->m_integer = value;
+    number->m_Integer = value;
     return number;
 }
 
 NSNumber* NSNumber::MakeFloat(double value)
 {
     NSNumber* number = alloc();
-    number->m_isFloat = true;
-    number->m_float = value;
+    number->m_IsFloat = true;
+    number->m_Float = value;
     return number;
 }
 
@@ -173,26 +173,26 @@ int NSNumber::intValue() const
 
 long NSNumber::longValue() const
 {
-    if (!m_isFloat)
-        return m_integer;
+    if (!m_IsFloat)
+        return m_Integer;
     // Saturating, NaN to 0: the platform's conversion is undefined there.
-    if (std::isnan(m_float))
+    if (std::isnan(m_Float))
         return 0;
-    if (m_float >= 9.2233720368547758e18)
+    if (m_Float >= 9.2233720368547758e18)
         return std::numeric_limits<long>::max();
-    if (m_float <= -9.2233720368547758e18)
+    if (m_Float <= -9.2233720368547758e18)
         return std::numeric_limits<long>::min();
-    return static_cast<long>(m_float);
+    return static_cast<long>(m_Float);
 }
 
 double NSNumber::doubleValue() const
 {
-    return m_isFloat ? m_float : static_cast<double>(m_integer);
+    return m_IsFloat ? m_Float : static_cast<double>(m_Integer);
 }
 
 BOOL NSNumber::boolValue() const
 {
-    return (m_isFloat ? m_float != 0.0 : m_integer != 0) ? YES : NO;
+    return (m_IsFloat ? m_Float != 0.0 : m_Integer != 0) ? YES : NO;
 }
 
 BOOL NSNumber::isEqual(const NSObject* other) const
@@ -200,8 +200,8 @@ BOOL NSNumber::isEqual(const NSObject* other) const
     const auto* number = dynamic_cast<const NSNumber*>(other);
     if (!number)
         return NO;
-    if (!m_isFloat && !number->m_isFloat)
-        return m_integer == number->m_integer ? YES : NO;
+    if (!m_IsFloat && !number->m_IsFloat)
+        return m_Integer == number->m_Integer ? YES : NO;
     return doubleValue() == number->doubleValue() ? YES : NO;
 }
 
@@ -209,8 +209,8 @@ NSUInteger NSNumber::hash() const
 {
     // Equal values hash alike whether kept as integers or not.
     double value = doubleValue();
-    if (!m_isFloat || (value == std::trunc(value) && std::fabs(value) < 9.0e18))
-        return std::hash<long>()(m_isFloat ? static_cast<long>(value) : m_integer);
+    if (!m_IsFloat || (value == std::trunc(value) && std::fabs(value) < 9.0e18))
+        return std::hash<long>()(m_IsFloat ? static_cast<long>(value) : m_Integer);
     return std::hash<double>()(value);
 }
 
@@ -218,23 +218,23 @@ NSUInteger NSNumber::hash() const
 
 NSArray::~NSArray()
 {
-    for (NSObject* item : m_items)
+    for (NSObject* item : m_Items)
         item->release();
 }
 
 id NSArray::objectAtIndex(NSUInteger index) const
 {
-    if (index >= m_items.size()) {
-        ReportF("objectAtIndex: %lu is beyond the count %zu", index, m_items.size());
+    if (index >= m_Items.size()) {
+        ReportF("objectAtIndex: %lu is beyond the count %zu", index, m_Items.size());
         return nullptr;
     }
-    return m_items[index];
+    return m_Items[index];
 }
 
 NSMutableArray* NSMutableArray::initWithCapacity(NSUInteger capacity)
 {
     // A capacity is a hint; a huge one must not allocate.
-    m_items.reserve(capacity < 1024 ? capacity : 1024);
+    m_Items.reserve(capacity < 1024 ? capacity : 1024);
     return this;
 }
 
@@ -254,24 +254,24 @@ void NSMutableArray::addObject(id object)
         ReportF("addObject: nil");
         return;
     }
-    m_items.push_back(object->retain());
+    m_Items.push_back(object->retain());
 }
 
 void NSMutableArray::removeObjectAtIndex(NSUInteger index)
 {
-    if (index >= m_items.size()) {
-        ReportF("removeObjectAtIndex: %lu is beyond the count %zu", index, m_items.size());
+    if (index >= m_Items.size()) {
+        ReportF("removeObjectAtIndex: %lu is beyond the count %zu", index, m_Items.size());
         return;
     }
-    NSObject* item = m_items[index];
-    m_items.erase(m_items.begin() + static_cast<long>(index));
+    NSObject* item = m_Items[index];
+    m_Items.erase(m_Items.begin() + static_cast<long>(index));
     item->release();
 }
 
 void NSMutableArray::removeAllObjects()
 {
     std::vector<NSObject*> items;
-    items.swap(m_items);
+    items.swap(m_Items);
     for (NSObject* item : items)
         item->release();
 }
@@ -280,7 +280,7 @@ void NSMutableArray::removeAllObjects()
 
 NSDictionary::~NSDictionary()
 {
-    for (auto& entry : m_entries) {
+    for (auto& entry : m_Entries) {
         entry.first->release();
         entry.second->release();
     }
@@ -290,7 +290,7 @@ id NSDictionary::objectForKey(const NSObject* key) const
 {
     if (!key)
         return nullptr;
-    for (const auto& entry : m_entries)
+    for (const auto& entry : m_Entries)
         if (entry.first == key || entry.first->isEqual(key))
             return entry.second;
     return nullptr;
@@ -299,14 +299,14 @@ id NSDictionary::objectForKey(const NSObject* key) const
 void NSDictionary::SetValue(const NSObject* key, const NSObject* value)
 {
     NSObject* newValue = const_cast<NSObject*>(value)->retain();
-    for (auto& entry : m_entries) {
+    for (auto& entry : m_Entries) {
         if (entry.first == key || entry.first->isEqual(key)) {
             entry.second->release();
             entry.second = newValue;
             return;
         }
     }
-    m_entries.emplace_back(const_cast<NSObject*>(key)->retain(), newValue);
+    m_Entries.emplace_back(const_cast<NSObject*>(key)->retain(), newValue);
 }
 
 // Attributed strings and URLs
@@ -318,17 +318,17 @@ NSAttributedString* NSAttributedString::initWithString(NSString* text, NSDiction
         release();
         return nullptr;
     }
-    m_string = static_cast<NSString*>(text->retain());
-    m_attributes = attributes ? static_cast<NSDictionary*>(attributes->retain()) : nullptr;
+    m_String = static_cast<NSString*>(text->retain());
+    m_Attributes = attributes ? static_cast<NSDictionary*>(attributes->retain()) : nullptr;
     return this;
 }
 
 NSAttributedString::~NSAttributedString()
 {
-    if (m_string)
-        m_string->release();
-    if (m_attributes)
-        m_attributes->release();
+    if (m_String)
+        m_String->release();
+    if (m_Attributes)
+        m_Attributes->release();
 }
 
 NSURL* NSURL::initFileURLWithPath(const char* path, BOOL isDirectory)
@@ -337,15 +337,15 @@ NSURL* NSURL::initFileURLWithPath(const char* path, BOOL isDirectory)
         release();
         return nullptr;
     }
-    m_path = path;
-    m_isDirectory = isDirectory;
+    m_Path = path;
+    m_IsDirectory = isDirectory;
     return this;
 }
 
 // Threads
 
 struct ThreadAccess {
-    static void Ended(NSThread* thread) { thread->m_running.store(false, std::memory_order_release); }
+    static void Ended(NSThread* thread) { thread->m_Running.store(false, std::memory_order_release); }
 };
 
 namespace {

@@ -54,10 +54,10 @@ struct RuntimeAccess {
     static Class ClassOf(const NSObject* object);
     static void Adopt(NSObject* object, Class cls);
     static void MakeImmortal(NSObject* object);
-    static bool IsImmortal(const NSObject* object) { return object->m_immortal; }
-    static uint64_t Generation(const NSObject* object) { return object->m_generation; }
+    static bool IsImmortal(const NSObject* object) { return object->m_Immortal; }
+    static uint64_t Generation(const NSObject* object) { return object->m_Generation; }
     static void Destroy(NSObject* object) { delete object; }
-    static void** Slot(NSObject* object, size_t index) { return &object->m_slots[index]; }
+    static void** Slot(NSObject* object, size_t index) { return &object->m_Slots[index]; }
     static void GrowSlots(NSObject* object, size_t count);
 };
 

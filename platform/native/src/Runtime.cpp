@@ -157,33 +157,33 @@ Class EnterClass(const char* name, Class superclass)
 
 Class RuntimeAccess::ClassOf(const NSObject* object)
 {
-    Class cls = object->m_isa.load(std::memory_order_acquire);
+    Class cls = object->m_Isa.load(std::memory_order_acquire);
     return cls ? cls : object->BuiltinClass();
 }
 
 void RuntimeAccess::Adopt(NSObject* object, Class cls)
 {
     GrowSlots(object, cls->slotCount);
-    object->m_isa.store(cls, std::memory_order_release);
+    object->m_Isa.store(cls, std::memory_order_release);
     if (!cls->isBuiltin)
         cls->instances.fetch_add(1, std::memory_order_relaxed);
 }
 
 void RuntimeAccess::GrowSlots(NSObject* object, size_t count)
 {
-    if (count <= object->m_slotCount)
+    if (count <= object->m_SlotCount)
         return;
     void** slots = new void*[count]();
-    for (size_t i = 0; i < object->m_slotCount; ++i)
-        slots[i] = object->m_slots[i];
-    delete[] object->m_slots;
-    object->m_slots = slots;
-    object->m_slotCount = count;
+    for (size_t i = 0; i < object->m_SlotCount; ++i)
+        slots[i] = object->m_Slots[i];
+    delete[] object->m_Slots;
+    object->m_Slots = slots;
+    object->m_SlotCount = count;
 }
 
 void RuntimeAccess::MakeImmortal(NSObject* object)
 {
-    object->m_immortal = true;
+    object->m_Immortal = true;
     LiveSet& live = GetLiveSet();
     std::lock_guard<std::mutex> guard(live.lock);
     live.objects.erase(object);
@@ -210,7 +210,7 @@ void NextGeneration()
 NSObject::NSObject()
 {
     LiveSet& live = GetLiveSet();
-    m_generation = live.generation.load(std::memory_order_relaxed);
+    m_Generation = live.generation.load(std::memory_order_relaxed);
     std::lock_guard<std::mutex> guard(live.lock);
     live.objects.insert(this);
 }
@@ -222,10 +222,10 @@ NSObject::~NSObject()
         std::lock_guard<std::mutex> guard(live.lock);
         live.objects.erase(this);
     }
-    Class cls = m_isa.load(std::memory_order_acquire);
+    Class cls = m_Isa.load(std::memory_order_acquire);
     if (cls && !cls->isBuiltin)
         cls->instances.fetch_sub(1, std::memory_order_relaxed);
-    delete[] m_slots;
+    delete[] m_Slots;
 }
 
 Class NSObject::BuiltinClass() const
@@ -235,26 +235,26 @@ Class NSObject::BuiltinClass() const
 
 id NSObject::retain()
 {
-    if (!m_immortal && !m_deallocating.load(std::memory_order_relaxed))
-        m_count.fetch_add(1, std::memory_order_relaxed);
+    if (!m_Immortal && !m_Deallocating.load(std::memory_order_relaxed))
+        m_Count.fetch_add(1, std::memory_order_relaxed);
     return this;
 }
 
 void NSObject::release()
 {
-    if (m_immortal || m_deallocating.load(std::memory_order_relaxed))
+    if (m_Immortal || m_Deallocating.load(std::memory_order_relaxed))
         return;
-    if (m_count.fetch_sub(1, std::memory_order_acq_rel) != 1)
+    if (m_Count.fetch_sub(1, std::memory_order_acq_rel) != 1)
         return;
-    m_deallocating.store(true, std::memory_order_relaxed);
+    m_Deallocating.store(true, std::memory_order_relaxed);
     Send(this, Sel::dealloc);
 }
 
 NSUInteger NSObject::retainCount() const
 {
-    if (m_immortal)
+    if (m_Immortal)
         return ~NSUInteger(0);
-    return static_cast<NSUInteger>(m_count.load(std::memory_order_relaxed));
+    return static_cast<NSUInteger>(m_Count.load(std::memory_order_relaxed));
 }
 
 Class NSObject::class_() const

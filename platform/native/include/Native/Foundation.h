@@ -25,8 +25,8 @@ protected:
 
 private:
     friend struct PoolAccess;
-    std::vector<NSObject*> m_objects;
-    void* m_owner = nullptr;
+    std::vector<NSObject*> m_Objects;
+    void* m_Owner = nullptr;
 };
 
 // Text in UTF-8; lengths and characters in UTF-16 units.
@@ -37,8 +37,8 @@ class NATIVE_EXPORT NSString : public NSObject {
     NSString* initWithUTF8String(const char* text);
     // Autoreleased; nil for null or invalid UTF-8.
     static NSString* stringWithUTF8String(const char* text);
-    const char* UTF8String() const { return m_text.c_str(); }
-    NSUInteger length() const { return m_utf16.size(); }
+    const char* UTF8String() const { return m_Text.c_str(); }
+    NSUInteger length() const { return m_Utf16.size(); }
     // Out of range: reported, 0.
     unichar characterAtIndex(NSUInteger index) const;
     BOOL isEqualToString(const NSString* other) const;
@@ -47,15 +47,15 @@ class NATIVE_EXPORT NSString : public NSObject {
 
     // The bytes, whether they are valid UTF-8.
     static bool IsValidUTF8(const char* text, size_t size);
-    const std::string& Text() const { return m_text; }
+    const std::string& Text() const { return m_Text; }
 
 protected:
     ~NSString() override = default;
 
 private:
     bool Assign(const char* text, size_t size);
-    std::string m_text;
-    std::u16string m_utf16;
+    std::string m_Text;
+    std::u16string m_Utf16;
 };
 
 // A number kept as an integer or as a floating-point value; equal numbers compare by value.
@@ -76,28 +76,28 @@ class NATIVE_EXPORT NSNumber : public NSObject {
     // New, count 1.
     static NSNumber* MakeInteger(long value);
     static NSNumber* MakeFloat(double value);
-    bool IsFloat() const { return m_isFloat; }
+    bool IsFloat() const { return m_IsFloat; }
 
 protected:
     ~NSNumber() override = default;
 
 private:
-    bool m_isFloat = false;
-    long m_integer = 0;
-    double m_float = 0.0;
+    bool m_IsFloat = false;
+    long m_Integer = 0;
+    double m_Float = 0.0;
 };
 
 // Holds one reference to each element.
 class NATIVE_EXPORT NSArray : public NSObject {
     NATIVE_BUILTIN(NSArray, NSObject, "NSArray")
     NSArray() = default;
-    NSUInteger count() const { return m_items.size(); }
+    NSUInteger count() const { return m_Items.size(); }
     // Out of range: reported, nil.
     id objectAtIndex(NSUInteger index) const;
 
 protected:
     ~NSArray() override;
-    std::vector<NSObject*> m_items;
+    std::vector<NSObject*> m_Items;
 };
 
 class NATIVE_EXPORT NSMutableArray : public NSArray {
@@ -120,7 +120,7 @@ protected:
 class NATIVE_EXPORT NSDictionary : public NSObject {
     NATIVE_BUILTIN(NSDictionary, NSObject, "NSDictionary")
     NSDictionary() = default;
-    NSUInteger count() const { return m_entries.size(); }
+    NSUInteger count() const { return m_Entries.size(); }
     id objectForKey(const NSObject* key) const;
     // Replaces the value of an equal key.
     void SetValue(const NSObject* key, const NSObject* value);
@@ -129,7 +129,7 @@ protected:
     ~NSDictionary() override;
 
 private:
-    std::vector<std::pair<NSObject*, NSObject*>> m_entries;
+    std::vector<std::pair<NSObject*, NSObject*>> m_Entries;
 };
 
 // One run: a string with one attribute dictionary.
@@ -138,15 +138,15 @@ class NATIVE_EXPORT NSAttributedString : public NSObject {
     NSAttributedString() = default;
     // Retains both; attributes may be nil.
     NSAttributedString* initWithString(NSString* text, NSDictionary* attributes);
-    NSString* string() const { return m_string; }
-    NSDictionary* attributes() const { return m_attributes; }
+    NSString* string() const { return m_String; }
+    NSDictionary* attributes() const { return m_Attributes; }
 
 protected:
     ~NSAttributedString() override;
 
 private:
-    NSString* m_string = nullptr;
-    NSDictionary* m_attributes = nullptr;
+    NSString* m_String = nullptr;
+    NSDictionary* m_Attributes = nullptr;
 };
 
 // A file URL.
@@ -154,15 +154,15 @@ class NATIVE_EXPORT NSURL : public NSObject {
     NATIVE_BUILTIN(NSURL, NSObject, "NSURL")
     NSURL() = default;
     NSURL* initFileURLWithPath(const char* path, BOOL isDirectory);
-    const char* path() const { return m_path.c_str(); }
-    BOOL isDirectory() const { return m_isDirectory; }
+    const char* path() const { return m_Path.c_str(); }
+    BOOL isDirectory() const { return m_IsDirectory; }
 
 protected:
     ~NSURL() override = default;
 
 private:
-    std::string m_path;
-    BOOL m_isDirectory = NO;
+    std::string m_Path;
+    BOOL m_IsDirectory = NO;
 };
 
 // One immortal object per thread.
@@ -174,14 +174,14 @@ class NATIVE_EXPORT NSThread : public NSObject {
     static NSThread* mainThread();
     static BOOL isMainThread();
     // False once the thread has ended.
-    bool IsRunning() const { return m_running.load(std::memory_order_acquire); }
+    bool IsRunning() const { return m_Running.load(std::memory_order_acquire); }
 
 protected:
     ~NSThread() override = default;
 
 private:
     friend struct ThreadAccess;
-    std::atomic<bool> m_running{true};
+    std::atomic<bool> m_Running{true};
 };
 
 // Idempotent; the first caller's thread becomes the GUI thread.

@@ -111,33 +111,33 @@ protected:
 private:
     friend struct RuntimeAccess;
 
-    mutable std::atomic<Class> m_isa{nullptr};
-    std::atomic<long> m_count{1};
-    std::atomic<bool> m_deallocating{false};
-    bool m_immortal = false;
-    void** m_slots = nullptr;
-    size_t m_slotCount = 0;
-    uint64_t m_generation = 0;
+    mutable std::atomic<Class> m_Isa{nullptr};
+    std::atomic<long> m_Count{1};
+    std::atomic<bool> m_Deallocating{false};
+    bool m_Immortal = false;
+    void** m_Slots = nullptr;
+    size_t m_SlotCount = 0;
+    uint64_t m_Generation = 0;
 };
 
 // Holds one reference for a scope.
 class ScopedRetain {
 public:
-    explicit ScopedRetain(NSObject* object) : m_object(object)
+    explicit ScopedRetain(NSObject* object) : m_Object(object)
     {
-        if (m_object)
-            m_object->retain();
+        if (m_Object)
+            m_Object->retain();
     }
     ~ScopedRetain()
     {
-        if (m_object)
-            m_object->release();
+        if (m_Object)
+            m_Object->release();
     }
     ScopedRetain(const ScopedRetain&) = delete;
     ScopedRetain& operator=(const ScopedRetain&) = delete;
 
 private:
-    NSObject* m_object;
+    NSObject* m_Object;
 };
 
 // Type encodings derived from C++ signatures. Objects are exactly id, pointers exactly void*, so that
@@ -190,22 +190,22 @@ const char* Encoding()
 template <class F>
 class TSel {
 public:
-    constexpr explicit TSel(const char* name) : m_name(name) {}
+    constexpr explicit TSel(const char* name) : m_Name(name) {}
     SEL Get() const
     {
-        SEL sel = m_sel.load(std::memory_order_acquire);
+        SEL sel = m_Sel.load(std::memory_order_acquire);
         if (!sel) {
-            sel = sel_registerName(m_name);
-            m_sel.store(sel, std::memory_order_release);
+            sel = sel_registerName(m_Name);
+            m_Sel.store(sel, std::memory_order_release);
         }
         return sel;
     }
     operator SEL() const { return Get(); }
-    const char* Name() const { return m_name; }
+    const char* Name() const { return m_Name; }
 
 private:
-    const char* m_name;
-    mutable std::atomic<SEL> m_sel{nullptr};
+    const char* m_Name;
+    mutable std::atomic<SEL> m_Sel{nullptr};
 };
 
 struct objc_super {
@@ -272,15 +272,15 @@ BOOL class_addMethod(Class cls, SEL sel, R (*imp)(id, SEL, A...))
 template <class T>
 class ClassBuilder {
 public:
-    explicit ClassBuilder(Class cls) : m_class(cls) {}
-    Class GetClass() const { return m_class; }
+    explicit ClassBuilder(Class cls) : m_Class(cls) {}
+    Class GetClass() const { return m_Class; }
 
     template <class R, class... A, class L>
     BOOL Method(const TSel<R(A...)>& sel, L lambda)
     {
         static_assert(std::is_empty<L>::value, "methods are captureless lambdas");
         Thunk<L, R, A...>::function = static_cast<R (*)(T*, A...)>(lambda);
-        return class_addMethod(m_class, sel.Get(), &Thunk<L, R, A...>::Call);
+        return class_addMethod(m_Class, sel.Get(), &Thunk<L, R, A...>::Call);
     }
 
 private:
@@ -290,7 +290,7 @@ private:
         static R Call(id self, SEL, A... args) { return function(static_cast<T*>(self), args...); }
     };
 
-    Class m_class;
+    Class m_Class;
 };
 
 using BuiltinFactory = NSObject* (*)();
