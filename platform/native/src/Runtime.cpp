@@ -16,51 +16,9 @@ struct ListedSelector {
     const char* (*encoding)();
 };
 
-const ListedSelector kListedSelectors[] = {
-    {"mouseDown:", Encoding<void(id)>},
-    {"mouseDragged:", Encoding<void(id)>},
-    {"mouseUp:", Encoding<void(id)>},
-    {"rightMouseDown:", Encoding<void(id)>},
-    {"rightMouseDragged:", Encoding<void(id)>},
-    {"rightMouseUp:", Encoding<void(id)>},
-    {"otherMouseDown:", Encoding<void(id)>},
-    {"otherMouseDragged:", Encoding<void(id)>},
-    {"otherMouseUp:", Encoding<void(id)>},
-    {"mouseMoved:", Encoding<void(id)>},
-    {"mouseEntered:", Encoding<void(id)>},
-    {"mouseExited:", Encoding<void(id)>},
-    {"cursorUpdate:", Encoding<void(id)>},
-    {"keyDown:", Encoding<void(id)>},
-    {"keyUp:", Encoding<void(id)>},
-    {"flagsChanged:", Encoding<void(id)>},
-    {"scrollWheel:", Encoding<void(id)>},
-    {"textDidBeginEditing:", Encoding<void(id)>},
-    {"textDidChange:", Encoding<void(id)>},
-    {"textDidEndEditing:", Encoding<void(id)>},
-    {"cut:", Encoding<void(id)>},
-    {"copy:", Encoding<void(id)>},
-    {"paste:", Encoding<void(id)>},
-    {"selectAll:", Encoding<void(id)>},
-    {"hitTest:", Encoding<id(NSPoint)>},
-    {"acceptsFirstResponder", Encoding<BOOL()>},
-    {"becomeFirstResponder", Encoding<BOOL()>},
-    {"resignFirstResponder", Encoding<BOOL()>},
-    {"canBecomeKeyView", Encoding<BOOL()>},
-    {"isOpaque", Encoding<BOOL()>},
-    {"isFlipped", Encoding<BOOL()>},
-    {"canBecomeKeyWindow", Encoding<BOOL()>},
-    {"acceptsFirstMouse:", Encoding<BOOL(id)>},
-    {"performKeyEquivalent:", Encoding<BOOL(id)>},
-    {"drawRect:", Encoding<void(NSRect)>},
-    {"dealloc", Encoding<void()>},
-    {"lockFocus", Encoding<void()>},
-    {"viewDidMoveToWindow", Encoding<void()>},
-    {"viewDidHide", Encoding<void()>},
-    {"viewDidUnhide", Encoding<void()>},
-    {"becomeKeyWindow", Encoding<void()>},
-    {"resignKeyWindow", Encoding<void()>},
-    {"setEnabled:", Encoding<void(bool)>},
-};
+#define NATIVE_LISTED_SELECTOR_ENTRY(Signature, Constant, Name) {Name, Encoding<Signature>},
+const ListedSelector kListedSelectors[] = {NATIVE_LISTED_SELECTORS(NATIVE_LISTED_SELECTOR_ENTRY)};
+#undef NATIVE_LISTED_SELECTOR_ENTRY
 
 // Never destroyed: objects may be released while other static objects are destroyed.
 struct Registry {

@@ -6,58 +6,58 @@
 
 #include "Native/Runtime.h"
 
+// X(signature, constant, selector) for every listed selector.
+#define NATIVE_LISTED_SELECTORS(X) \
+    X(void(id), mouseDown, "mouseDown:")                        \
+    X(void(id), mouseDragged, "mouseDragged:")                  \
+    X(void(id), mouseUp, "mouseUp:")                            \
+    X(void(id), rightMouseDown, "rightMouseDown:")              \
+    X(void(id), rightMouseDragged, "rightMouseDragged:")        \
+    X(void(id), rightMouseUp, "rightMouseUp:")                  \
+    X(void(id), otherMouseDown, "otherMouseDown:")              \
+    X(void(id), otherMouseDragged, "otherMouseDragged:")        \
+    X(void(id), otherMouseUp, "otherMouseUp:")                  \
+    X(void(id), mouseMoved, "mouseMoved:")                      \
+    X(void(id), mouseEntered, "mouseEntered:")                  \
+    X(void(id), mouseExited, "mouseExited:")                    \
+    X(void(id), cursorUpdate, "cursorUpdate:")                  \
+    X(void(id), keyDown, "keyDown:")                            \
+    X(void(id), keyUp, "keyUp:")                                \
+    X(void(id), flagsChanged, "flagsChanged:")                  \
+    X(void(id), scrollWheel, "scrollWheel:")                    \
+    X(void(id), textDidBeginEditing, "textDidBeginEditing:")    \
+    X(void(id), textDidChange, "textDidChange:")                \
+    X(void(id), textDidEndEditing, "textDidEndEditing:")        \
+    X(void(id), cut, "cut:")                                    \
+    X(void(id), copy, "copy:")                                  \
+    X(void(id), paste, "paste:")                                \
+    X(void(id), selectAll, "selectAll:")                        \
+    X(id(NSPoint), hitTest, "hitTest:")                         \
+    X(BOOL(), acceptsFirstResponder, "acceptsFirstResponder")   \
+    X(BOOL(), becomeFirstResponder, "becomeFirstResponder")     \
+    X(BOOL(), resignFirstResponder, "resignFirstResponder")     \
+    X(BOOL(), canBecomeKeyView, "canBecomeKeyView")             \
+    X(BOOL(), isOpaque, "isOpaque")                             \
+    X(BOOL(), isFlipped, "isFlipped")                           \
+    X(BOOL(), canBecomeKeyWindow, "canBecomeKeyWindow")         \
+    X(BOOL(id), acceptsFirstMouse, "acceptsFirstMouse:")        \
+    X(BOOL(id), performKeyEquivalent, "performKeyEquivalent:")  \
+    X(void(NSRect), drawRect, "drawRect:")                      \
+    X(void(), dealloc, "dealloc")                               \
+    X(void(), lockFocus, "lockFocus")                           \
+    X(void(), viewDidMoveToWindow, "viewDidMoveToWindow")       \
+    X(void(), viewDidHide, "viewDidHide")                       \
+    X(void(), viewDidUnhide, "viewDidUnhide")                   \
+    X(void(), becomeKeyWindow, "becomeKeyWindow")               \
+    X(void(), resignKeyWindow, "resignKeyWindow")               \
+    X(void(bool), setEnabled, "setEnabled:")
+
 namespace Native {
 namespace Sel {
 
-inline const TSel<void(id)> mouseDown{"mouseDown:"};
-inline const TSel<void(id)> mouseDragged{"mouseDragged:"};
-inline const TSel<void(id)> mouseUp{"mouseUp:"};
-inline const TSel<void(id)> rightMouseDown{"rightMouseDown:"};
-inline const TSel<void(id)> rightMouseDragged{"rightMouseDragged:"};
-inline const TSel<void(id)> rightMouseUp{"rightMouseUp:"};
-inline const TSel<void(id)> otherMouseDown{"otherMouseDown:"};
-inline const TSel<void(id)> otherMouseDragged{"otherMouseDragged:"};
-inline const TSel<void(id)> otherMouseUp{"otherMouseUp:"};
-inline const TSel<void(id)> mouseMoved{"mouseMoved:"};
-inline const TSel<void(id)> mouseEntered{"mouseEntered:"};
-inline const TSel<void(id)> mouseExited{"mouseExited:"};
-inline const TSel<void(id)> cursorUpdate{"cursorUpdate:"};
-inline const TSel<void(id)> keyDown{"keyDown:"};
-inline const TSel<void(id)> keyUp{"keyUp:"};
-inline const TSel<void(id)> flagsChanged{"flagsChanged:"};
-inline const TSel<void(id)> scrollWheel{"scrollWheel:"};
-inline const TSel<void(id)> textDidBeginEditing{"textDidBeginEditing:"};
-inline const TSel<void(id)> textDidChange{"textDidChange:"};
-inline const TSel<void(id)> textDidEndEditing{"textDidEndEditing:"};
-inline const TSel<void(id)> cut{"cut:"};
-inline const TSel<void(id)> copy{"copy:"};
-inline const TSel<void(id)> paste{"paste:"};
-inline const TSel<void(id)> selectAll{"selectAll:"};
-
-inline const TSel<id(NSPoint)> hitTest{"hitTest:"};
-
-inline const TSel<BOOL()> acceptsFirstResponder{"acceptsFirstResponder"};
-inline const TSel<BOOL()> becomeFirstResponder{"becomeFirstResponder"};
-inline const TSel<BOOL()> resignFirstResponder{"resignFirstResponder"};
-inline const TSel<BOOL()> canBecomeKeyView{"canBecomeKeyView"};
-inline const TSel<BOOL()> isOpaque{"isOpaque"};
-inline const TSel<BOOL()> isFlipped{"isFlipped"};
-inline const TSel<BOOL()> canBecomeKeyWindow{"canBecomeKeyWindow"};
-
-inline const TSel<BOOL(id)> acceptsFirstMouse{"acceptsFirstMouse:"};
-inline const TSel<BOOL(id)> performKeyEquivalent{"performKeyEquivalent:"};
-
-inline const TSel<void(NSRect)> drawRect{"drawRect:"};
-
-inline const TSel<void()> dealloc{"dealloc"};
-inline const TSel<void()> lockFocus{"lockFocus"};
-inline const TSel<void()> viewDidMoveToWindow{"viewDidMoveToWindow"};
-inline const TSel<void()> viewDidHide{"viewDidHide"};
-inline const TSel<void()> viewDidUnhide{"viewDidUnhide"};
-inline const TSel<void()> becomeKeyWindow{"becomeKeyWindow"};
-inline const TSel<void()> resignKeyWindow{"resignKeyWindow"};
-
-inline const TSel<void(bool)> setEnabled{"setEnabled:"};
+#define NATIVE_LISTED_SELECTOR_CONSTANT(Signature, Constant, Name) inline const TSel<Signature> Constant{Name};
+NATIVE_LISTED_SELECTORS(NATIVE_LISTED_SELECTOR_CONSTANT)
+#undef NATIVE_LISTED_SELECTOR_CONSTANT
 
 } // namespace Sel
 
