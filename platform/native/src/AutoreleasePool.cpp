@@ -80,6 +80,11 @@ thread_local ThreadPools t_pools;
 struct PoolAccess {
     static void Push(NSObject* object)
     {
+        // A pool in a pool would free itself while it drains.
+        if (object->isKindOfClass(NSAutoreleasePool::classObject())) {
+            ReportF("autorelease of an autorelease pool: ignored");
+            return;
+        }
         ThreadPools& pools = t_pools;
         if (!pools.stack.empty()) {
             pools.stack.back()->m_Objects.push_back(object);
@@ -124,6 +129,10 @@ struct PoolAccess {
 
 NSAutoreleasePool* NSAutoreleasePool::init()
 {
+    if (m_Owner) {
+        ReportF("an autorelease pool initialised twice");
+        return this;
+    }
     ThreadPools& pools = t_pools;
     m_Owner = &pools;
     pools.stack.push_back(this);

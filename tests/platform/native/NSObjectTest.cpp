@@ -156,6 +156,22 @@ TEST_F(NSObjectTest, NestedPoolsDrainLastInFirstOutAndInnerPoolsFirst)
     EXPECT_EQ(Harness::LiveObjects(), 0u);
 }
 
+TEST_F(NSObjectTest, PoolMisuseIsReportedAndLeavesThePoolWorking)
+{
+    NSAutoreleasePool* pool = NSAutoreleasePool::alloc()->init();
+    {
+        RecordedReports reports;
+        EXPECT_EQ(pool->init(), pool);
+        EXPECT_EQ(pool->autorelease(), pool);
+        EXPECT_EQ(reports.Take().size(), 2u);
+    }
+    LoggingClass::Make("in pool")->autorelease();
+    pool->release();
+    EXPECT_EQ(LoggingClass::Log(), std::vector<std::string>{"in pool"});
+    LoggingClass::Make("outer")->autorelease();
+    EXPECT_EQ(LoggingClass::Log().size(), 1u);
+}
+
 TEST_F(NSObjectTest, AutoreleaseWithoutPoolIsReportedAndKeptUntilReset)
 {
     Harness::CheckClean();
