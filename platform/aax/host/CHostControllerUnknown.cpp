@@ -231,8 +231,8 @@ void* CHostControllerUnknown::GetPrivateData(uint32_t field)
     return nullptr;
 }
 
-CHostViewContainer::CHostViewContainer(CReferenceLedger& ledger, int32_t type, void* nativeView)
-    : THostObject(ledger, "ViewContainer"), m_Type(type), m_NativeView(nativeView)
+CHostViewContainer::CHostViewContainer(CReferenceLedger& ledger, const std::string& name, int32_t type, void* nativeView)
+    : THostObject(ledger, name), m_Type(type), m_NativeView(nativeView)
 {
 }
 

@@ -93,7 +93,7 @@ private:
 // A view container of the host for the effect GUI; records the sizes the editor asks for.
 class CHostViewContainer : public THostObject<IAAXHostViewContainer> {
 public:
-    CHostViewContainer(CReferenceLedger& ledger, int32_t type, void* nativeView);
+    CHostViewContainer(CReferenceLedger& ledger, const std::string& name, int32_t type, void* nativeView);
 
     int32_t GetViewType() override { return m_Type; }
     void* GetNativeView() override { return m_NativeView; }

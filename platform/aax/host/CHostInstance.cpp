@@ -287,7 +287,8 @@ int32_t CHostInstance::SetViewContainer(int32_t viewType)
         return AAXResult::kHostObjectMissing;
     // The native view stands for the host's window; nothing reads through it here.
     CHostViewContainer* container =
-        m_Host.Keep(std::make_unique<CHostViewContainer>(m_Host.GetLedger(), viewType, &m_BufferLength));
+        m_Host.Keep(std::make_unique<CHostViewContainer>(m_Host.GetLedger(), m_Host.NextName("ViewContainer"), viewType,
+                                                         &m_BufferLength));
     m_ViewContainer = container;
     return m_GUI->SetViewContainer(static_cast<IAAXHostViewContainer*>(container));
 }
