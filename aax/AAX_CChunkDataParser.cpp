@@ -34,26 +34,46 @@ int64_t TextLength(const unsigned char* data, int64_t pos, int64_t limit)
     return nul ? static_cast<const unsigned char*>(nul) - (data + pos) : -1;
 }
 
+// The types whose value has a fixed size: letter, value bytes, bytes the value takes in the data.
+struct SFixedType {
+    char m_Letter;
+    int32_t m_Type;
+    int m_ValueBytes;
+    int m_SlotBytes;
+};
+const SFixedType kFixedTypes[] = {{'f', AAX_CChunkDataParser::kFloat, 4, 4},
+                                  {'l', AAX_CChunkDataParser::kInt32, 4, 4},
+                                  {'d', AAX_CChunkDataParser::kDouble, 8, 8},
+                                  {'s', AAX_CChunkDataParser::kInt16, 2, 4}};
+const char kStringLetter = 'r';
+
+const SFixedType* FixedTypeOf(int32_t type)
+{
+    for (const SFixedType& fixed : kFixedTypes)
+        if (fixed.m_Type == type)
+            return &fixed;
+    return nullptr;
+}
+
+const SFixedType* FixedTypeOfLetter(char letter)
+{
+    for (const SFixedType& fixed : kFixedTypes)
+        if (fixed.m_Letter == letter)
+            return &fixed;
+    return nullptr;
+}
+
 char TypeLetter(int32_t type)
 {
-    static const char kLetters[] = "?fldsr";
-    return type >= 1 && type <= 5 ? kLetters[type] : '?';
+    const SFixedType* fixed = FixedTypeOf(type);
+    return fixed ? fixed->m_Letter : type == AAX_CChunkDataParser::kString ? kStringLetter : '?';
 }
 
 int64_t ValueSize(const AAX_CChunkDataParser::ChunkEntry& entry)
 {
-    switch (entry.m_Type) {
-    case AAX_CChunkDataParser::kDouble:
-        return 8;
-    case AAX_CChunkDataParser::kString:
-        return RoundUp4(int64_t(entry.m_Text.Length()) + 1);
-    case AAX_CChunkDataParser::kFloat:
-    case AAX_CChunkDataParser::kInt32:
-    case AAX_CChunkDataParser::kInt16:
-        return 4;
-    default:
-        return 0;
-    }
+    if (const SFixedType* fixed = FixedTypeOf(entry.m_Type))
+        return fixed->m_SlotBytes;
+    return entry.m_Type == AAX_CChunkDataParser::kString ? RoundUp4(int64_t(entry.m_Text.Length()) + 1) : 0;
 }
 
 } // namespace
@@ -164,23 +184,10 @@ int32_t AAX_CChunkDataParser::WriteChunk(AAXChunkRecord* chunk) const
         data[pos + 1] = '_';
         memcpy(data + pos + 2, entry.m_Name.Get(), entry.m_Name.Length());
         pos += RoundUp4(int64_t(entry.m_Name.Length()) + 3);
-        switch (entry.m_Type) {
-        case kDouble:
-            WriteBigEndian(data + pos, entry.m_Value, 8);
-            break;
-        case kFloat:
-        case kInt32:
-            WriteBigEndian(data + pos, entry.m_Value, 4);
-            break;
-        case kInt16:
-            WriteBigEndian(data + pos, entry.m_Value, 2);
-            break;
-        case kString:
+        if (const SFixedType* fixed = FixedTypeOf(entry.m_Type))
+            WriteBigEndian(data + pos, entry.m_Value, fixed->m_ValueBytes);
+        else if (entry.m_Type == kString)
             memcpy(data + pos, entry.m_Text.Get(), entry.m_Text.Length());
-            break;
-        default:
-            break;
-        }
         pos += ValueSize(entry);
     }
     return AAXResult::kSuccess;
@@ -209,41 +216,19 @@ void AAX_CChunkDataParser::ReadChunk(const AAXChunkRecord* chunk)
         pos = RoundUp4(pos + headerLength + 1);
 
         const int64_t remaining = size - pos;
-        switch (letter) {
-        case 'd':
-            if (remaining < 8)
+        if (const SFixedType* fixed = FixedTypeOfLetter(letter)) {
+            if (remaining < fixed->m_SlotBytes)
                 return;
-            entry.m_Type = kDouble;
-            entry.m_Value = ReadBigEndian(data + pos, 8);
-            pos += 8;
-            break;
-        case 'f':
-        case 'l':
-            if (remaining < 4)
-                return;
-            entry.m_Type = letter == 'f' ? kFloat : kInt32;
-            entry.m_Value = ReadBigEndian(data + pos, 4);
-            pos += 4;
-            break;
-        case 's':
-            if (remaining < 4)
-                return;
-            entry.m_Type = kInt16;
-            entry.m_Value = ReadBigEndian(data + pos, 2);
-            pos += 4;
-            break;
-        case 'r': {
+            entry.m_Type = fixed->m_Type;
+            entry.m_Value = ReadBigEndian(data + pos, fixed->m_ValueBytes);
+            pos += fixed->m_SlotBytes;
+        } else if (letter == kStringLetter) {
             const int64_t length = remaining > 0 ? TextLength(data, pos, remaining) : -1;
             if (length < 0)
                 return;
             entry.m_Type = kString;
             entry.m_Text = reinterpret_cast<const char*>(data + pos);
             pos = RoundUp4(pos + length + 1);
-            break;
-        }
-        default:
-            entry.m_Type = kUnknownType;
-            break;
         }
         m_Entries.push_back(entry);
     }

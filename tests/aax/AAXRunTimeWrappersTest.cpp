@@ -142,28 +142,17 @@ TEST(AAXRunTimeWrappersTest, AutomationDelegateRecordsEveryRequestInOrder)
 
 TEST(AAXRunTimeWrappersTest, MissingControllerOrDelegateLeavesOnlyThatHolderEmpty)
 {
-    SHostFaults noController, noDelegate;
-    noController.m_NoController = true;
-    noDelegate.m_NoAutomationDelegate = true;
-    {
-        CControllerFixture fixture(noController);
+    for (bool noController : {true, false}) {
+        SCOPED_TRACE(noController ? "no controller" : "no automation delegate");
+        SHostFaults faults;
+        (noController ? faults.m_NoController : faults.m_NoAutomationDelegate) = true;
+        CControllerFixture fixture(faults);
         {
             AAX_VController controller(fixture.m_Unknown);
             AAX_VAutomationDelegate delegate(fixture.m_Unknown);
             float rate = 0;
-            EXPECT_EQ(controller.GetSampleRate(&rate), AAXResult::kHostObjectMissing);
-            EXPECT_EQ(delegate.PostTouchRequest("x"), AAXResult::kSuccess);
-        }
-        fixture.ExpectBalanced();
-    }
-    {
-        CControllerFixture fixture(noDelegate);
-        {
-            AAX_VController controller(fixture.m_Unknown);
-            AAX_VAutomationDelegate delegate(fixture.m_Unknown);
-            float rate = 0;
-            EXPECT_EQ(controller.GetSampleRate(&rate), AAXResult::kSuccess);
-            EXPECT_EQ(delegate.PostTouchRequest("x"), AAXResult::kHostObjectMissing);
+            EXPECT_EQ(controller.GetSampleRate(&rate), noController ? AAXResult::kHostObjectMissing : AAXResult::kSuccess);
+            EXPECT_EQ(delegate.PostTouchRequest("x"), noController ? AAXResult::kSuccess : AAXResult::kHostObjectMissing);
         }
         fixture.ExpectBalanced();
     }

@@ -36,9 +36,9 @@ public:
         m_Properties.push_back(std::make_pair(property, value));
         return AAXResult::kSuccess;
     }
-    int32_t Reserved1(uint32_t) override { return Reserved("PropertyMap.Reserved1"); }
-    int32_t Reserved2(uint32_t, void*, uint32_t) override { return Reserved("PropertyMap.Reserved2"); }
-    bool Reserved3(uint32_t, void*, void*) override { return Reserved("PropertyMap.Reserved3") == 0; }
+    int32_t Reserved1(uint32_t) override { return m_Host.RecordReservedCall("PropertyMap.Reserved1"); }
+    int32_t Reserved2(uint32_t, void*, uint32_t) override { return m_Host.RecordReservedCall("PropertyMap.Reserved2"); }
+    bool Reserved3(uint32_t, void*, void*) override { return m_Host.RecordReservedCall("PropertyMap.Reserved3") == 0; }
 
     const PropertyList& GetProperties() const { return m_Properties; }
 
@@ -50,13 +50,6 @@ protected:
         if (iid == AAXIdentifiers::kPropertyMapV2 && !m_Host.GetFaults().m_NoSecondVersions)
             return static_cast<IAAXHostPropertyMapV2*>(this);
         return nullptr;
-    }
-
-private:
-    int32_t Reserved(const char* call)
-    {
-        m_Host.RecordCall(call);
-        return AAXResult::kSuccess;
     }
 
     CHostEnvironment& m_Host;
@@ -76,16 +69,16 @@ public:
     {
     }
 
-    int32_t Reserved1() override { return Reserved("Component.Reserved1"); }
+    int32_t Reserved1() override { return m_Host.RecordReservedCall("Component.Reserved1"); }
     int32_t AddAudioIn(uint32_t field) override { return AddField(field, SFieldDescription::kAudioIn, "AddAudioIn"); }
     int32_t AddAudioOut(uint32_t field) override { return AddField(field, SFieldDescription::kAudioOut, "AddAudioOut"); }
     int32_t AddAudioBufferLength(uint32_t field) override
     {
         return AddField(field, SFieldDescription::kBufferLength, "AddAudioBufferLength");
     }
-    int32_t Reserved2(uint32_t) override { return Reserved("Component.Reserved2"); }
-    int32_t Reserved3(uint32_t) override { return Reserved("Component.Reserved3"); }
-    int32_t Reserved4(uint32_t) override { return Reserved("Component.Reserved4"); }
+    int32_t Reserved2(uint32_t) override { return m_Host.RecordReservedCall("Component.Reserved2"); }
+    int32_t Reserved3(uint32_t) override { return m_Host.RecordReservedCall("Component.Reserved3"); }
+    int32_t Reserved4(uint32_t) override { return m_Host.RecordReservedCall("Component.Reserved4"); }
     int32_t AddPrivateData(uint32_t field, int32_t size, uint32_t options) override
     {
         if (size <= 0)
@@ -98,11 +91,11 @@ public:
         return Add(description, "AddPrivateData(" + std::to_string(field) + "," + std::to_string(size) + "," +
                                     std::to_string(options) + ")");
     }
-    int32_t Reserved5(uint32_t, uint32_t, void*) override { return Reserved("Component.Reserved5"); }
-    int32_t Reserved6(uint32_t, uint32_t, uint32_t) override { return Reserved("Component.Reserved6"); }
-    int32_t Reserved7(uint32_t, uint32_t) override { return Reserved("Component.Reserved7"); }
-    int32_t Reserved8(uint32_t, uint32_t) override { return Reserved("Component.Reserved8"); }
-    int32_t Reserved9(uint32_t, void*, uint32_t) override { return Reserved("Component.Reserved9"); }
+    int32_t Reserved5(uint32_t, uint32_t, void*) override { return m_Host.RecordReservedCall("Component.Reserved5"); }
+    int32_t Reserved6(uint32_t, uint32_t, uint32_t) override { return m_Host.RecordReservedCall("Component.Reserved6"); }
+    int32_t Reserved7(uint32_t, uint32_t) override { return m_Host.RecordReservedCall("Component.Reserved7"); }
+    int32_t Reserved8(uint32_t, uint32_t) override { return m_Host.RecordReservedCall("Component.Reserved8"); }
+    int32_t Reserved9(uint32_t, void*, uint32_t) override { return m_Host.RecordReservedCall("Component.Reserved9"); }
     int32_t AddMIDINode(uint32_t field, uint32_t nodeType, const char* name, uint32_t channelMask) override
     {
         SFieldDescription description;
@@ -114,7 +107,7 @@ public:
         return Add(description, "AddMIDINode(" + std::to_string(field) + "," + std::to_string(nodeType) + "," +
                                     description.m_NodeName + "," + std::to_string(channelMask) + ")");
     }
-    int32_t Reserved10(uint32_t, uint32_t) override { return Reserved("Component.Reserved10"); }
+    int32_t Reserved10(uint32_t, uint32_t) override { return m_Host.RecordReservedCall("Component.Reserved10"); }
     int32_t AddProcessProcedure(AAXRenderProcedure procedure, IAAXHostPropertyMap* properties, void*, void*,
                                 void*) override
     {
@@ -127,7 +120,7 @@ public:
     }
     int32_t Reserved11(void*, void*, IAAXHostPropertyMap*, void*, void*) override
     {
-        return Reserved("Component.Reserved11");
+        return m_Host.RecordReservedCall("Component.Reserved11");
     }
 
     const SComponentDescription& GetRecord() const { return m_Record; }
@@ -158,12 +151,6 @@ private:
         m_Record.m_Fields.push_back(description);
         return AAXResult::kSuccess;
     }
-    int32_t Reserved(const char* call)
-    {
-        m_Host.RecordCall(call);
-        return AAXResult::kSuccess;
-    }
-
     CHostEnvironment& m_Host;
     SComponentDescription m_Record;
 };
@@ -191,8 +178,8 @@ public:
         m_Record.m_Names.push_back(name);
         return AAXResult::kSuccess;
     }
-    int32_t Reserved1(uint32_t) override { return Reserved("Effect.Reserved1"); }
-    int32_t Reserved2(uint32_t, void*) override { return Reserved("Effect.Reserved2"); }
+    int32_t Reserved1(uint32_t) override { return m_Host.RecordReservedCall("Effect.Reserved1"); }
+    int32_t Reserved2(uint32_t, void*) override { return m_Host.RecordReservedCall("Effect.Reserved2"); }
     int32_t AddProcedure(AAXCreationProcedure procedure, uint32_t procedureId) override
     {
         m_Host.RecordCall("Effect.AddProcedure(" + std::to_string(procedureId) + ")");
@@ -207,9 +194,9 @@ public:
         m_Record.m_Properties = PropertiesOf(properties);
         return AAXResult::kSuccess;
     }
-    int32_t Reserved3(uint32_t, void*) override { return Reserved("Effect.Reserved3"); }
-    int32_t Reserved4(uint32_t, void*, IAAXHostPropertyMap*) override { return Reserved("Effect.Reserved4"); }
-    int32_t Reserved5(uint32_t, uint32_t, void*, uint32_t) override { return Reserved("Effect.Reserved5"); }
+    int32_t Reserved3(uint32_t, void*) override { return m_Host.RecordReservedCall("Effect.Reserved3"); }
+    int32_t Reserved4(uint32_t, void*, IAAXHostPropertyMap*) override { return m_Host.RecordReservedCall("Effect.Reserved4"); }
+    int32_t Reserved5(uint32_t, uint32_t, void*, uint32_t) override { return m_Host.RecordReservedCall("Effect.Reserved5"); }
 
     const SEffectDescription& GetRecord() const { return m_Record; }
 
@@ -224,12 +211,6 @@ protected:
     }
 
 private:
-    int32_t Reserved(const char* call)
-    {
-        m_Host.RecordCall(call);
-        return AAXResult::kSuccess;
-    }
-
     CHostEnvironment& m_Host;
     SEffectDescription m_Record;
 };

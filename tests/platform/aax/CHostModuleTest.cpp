@@ -26,8 +26,9 @@ struct CLoadedModule {
     {
         std::unique_ptr<CHostInstance> instance = m_Module.CreateInstance();
         EXPECT_TRUE(instance) << m_Module.GetLastError();
-        if (instance)
+        if (instance) {
             EXPECT_EQ(instance->Initialize(settings), AAXResult::kSuccess);
+        }
         return instance;
     }
 
