@@ -43,15 +43,15 @@ public:
     virtual int32_t ClearPrivateData(int32_t field, void* data, int32_t size) = 0;
     virtual int32_t GetChunkCount(int32_t* count) const = 0;
     virtual int32_t GetChunkIDFromIndex(int32_t index, uint32_t* chunkId) const = 0;
-    virtual int32_t GetChunkSize(uint32_t chunkId, uint32_t* size) const = 0;
-    virtual int32_t GetChunk(uint32_t chunkId, AAXChunkRecord* chunk) const = 0;
+    virtual int32_t GetChunkSize(uint32_t chunkId, uint32_t* size) = 0;
+    virtual int32_t GetChunk(uint32_t chunkId, AAXChunkRecord* chunk) = 0;
     virtual int32_t SetChunk(uint32_t chunkId, const AAXChunkRecord* chunk) = 0;
-    virtual int32_t CompareActiveChunk(const AAXChunkRecord* chunk, bool* isEqual) const = 0;
+    virtual int32_t CompareActiveChunk(const AAXChunkRecord* chunk, bool* isEqual) = 0;
     virtual int32_t GetChangeCount(int32_t* count) const = 0;
     virtual int32_t Reserved2() = 0;
     virtual int32_t Reserved3() = 0;
     // data points to a buffer of size bytes; *written receives the number of bytes written.
-    virtual int32_t GetCustomData(uint32_t type, uint32_t size, void* data, uint32_t* written) const = 0;
+    virtual int32_t GetCustomData(uint32_t type, uint32_t size, void* data, uint32_t* written) = 0;
     virtual int32_t Reserved4() = 0;
     virtual int32_t Reserved5() = 0;
     virtual int32_t Reserved6() = 0;

@@ -22,7 +22,11 @@ std::string ResultText(int32_t result) { return std::to_string(result); }
 
 } // namespace
 
-CHostModule::CHostModule(const SHostFaults& faults) : m_Environment(faults) {}
+CHostModule::CHostModule(const SHostFaults& faults) : m_Environment(faults)
+{
+    // Rendering several instances together allocates nothing up to this many.
+    m_Contexts.reserve(64);
+}
 
 CHostModule::~CHostModule()
 {
