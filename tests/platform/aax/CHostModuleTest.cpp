@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <memory>
 
 #include "platform/aax/AAXResult.h"
@@ -67,6 +69,18 @@ TEST(CHostModuleTest, ExportsAnswerAsTheHostExpects)
     EXPECT_EQ(module.Shutdown(), AAXResult::kSuccess);
     VeltisTest::ExpectLedgerBalanced(module);
     EXPECT_EQ(module.Unload(), 0);
+}
+
+TEST(CHostModuleTest, ModuleExportsTheEntryPointsAndNothingElse)
+{
+    void* library = dlopen(kModulePath, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    EXPECT_NE(dlsym(library, "ACFRegisterPlugin"), nullptr);
+    EXPECT_NE(dlsym(library, "ACFGetSDKVersion"), nullptr);
+    // The interface library and the description inside the module stay hidden.
+    EXPECT_EQ(dlsym(library, "_ZN11CACFUnknown18GetLiveObjectCountEv"), nullptr);
+    EXPECT_EQ(dlsym(library, "_ZN9VeltisExt9AAXPlugin21GetEffectDescriptionsEP15AAX_ICollection"), nullptr);
+    dlclose(library);
 }
 
 TEST(CHostModuleTest, LoadingAFileThatIsNoModuleFailsWithAMessage)
