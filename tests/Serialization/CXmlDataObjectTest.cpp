@@ -14,6 +14,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using Veltis::Serialization::CXmlDataObject;
@@ -322,6 +324,35 @@ TEST(CXmlDataObject, FileFailures)
     malformed.Write("<Preset><v>1</v>");
     EXPECT_FALSE(document.LoadFile(malformed.Path()));
     EXPECT_FALSE(document.LoadFile(nullptr));
+}
+
+TEST(CXmlDataObject, AFailedSaveLeavesThePreviousDocument)
+{
+    CTempFile file;
+    {
+        CXmlDataObject previous("Preset", 0);
+        previous.WriteInt("v", 1);
+        ASSERT_TRUE(previous.SaveFile(file.Path()));
+    }
+    CXmlDataObject larger("Preset", 0);
+    larger.WriteInt("v", 2);
+    larger.WriteString("padding", std::string(1 << 16, 'p').c_str());
+    // A file-size limit holds for the whole process, so the failing save runs in a child; there
+    // the write fails part-way, as on a full disk.
+    EXPECT_EXIT(
+        {
+            rlimit limit;
+            limit.rlim_cur = limit.rlim_max = 4096;
+            signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::_Exit(larger.SaveFile(file.Path()) ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    CXmlDataObject reloaded("Preset", 0);
+    ASSERT_TRUE(reloaded.LoadFile(file.Path()));
+    int value = 0;
+    EXPECT_TRUE(reloaded.ReadInt("v", value));
+    EXPECT_EQ(value, 1);
 }
 
 TEST(CXmlDataObject, OtherLayoutsStoreValuesAsKindElementsOrAttributes)
