@@ -20,32 +20,6 @@ bool IsNameStart(unsigned char c) { return IsLetter(c) || c == '_' || c >= 127; 
 
 bool IsNameChar(unsigned char c) { return IsNameStart(c) || IsDigit(c) || c == '-' || c == '.' || c == ':'; }
 
-bool IsWellFormedUtf8(const std::string& text)
-{
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
-    const unsigned char* end = p + text.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        int length = 1;
-        if (c >= 0xC2 && c <= 0xDF)
-            length = 2;
-        else if (c >= 0xE0 && c <= 0xEF)
-            length = 3;
-        else if (c >= 0xF0 && c <= 0xF4)
-            length = 4;
-        else if (c >= 0x80)
-            return false;
-        if (end - p < length)
-            return false;
-        for (int i = 1; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        }
-        p += length;
-    }
-    return true;
-}
-
 class CScanner {
 public:
     CScanner(const std::string& text, int maxDepth) : m_P(text.c_str()), m_MaxDepth(maxDepth) {}
@@ -202,6 +176,32 @@ bool CXmlTextGuard::IsSafeToParse(const std::string& text, int maxDepth)
     if (maxDepth >= 0 && possibleElements <= static_cast<size_t>(maxDepth) && text.size() <= kSmallText)
         return true;
     return ScanStrictly(text, maxDepth);
+}
+
+bool CXmlTextGuard::IsWellFormedUtf8(const std::string& text)
+{
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* end = p + text.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        int length = 1;
+        if (c >= 0xC2 && c <= 0xDF)
+            length = 2;
+        else if (c >= 0xE0 && c <= 0xEF)
+            length = 3;
+        else if (c >= 0xF0 && c <= 0xF4)
+            length = 4;
+        else if (c >= 0x80)
+            return false;
+        if (end - p < length)
+            return false;
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        p += length;
+    }
+    return true;
 }
 
 bool CXmlTextGuard::ScanStrictly(const std::string& text, int maxDepth)

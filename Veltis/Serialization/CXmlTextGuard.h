@@ -20,6 +20,9 @@ public:
     // A lower maxDepth lets a check against the parser catch a disagreement on a short text.
     static bool IsSafeToParse(const std::string& text, int maxDepth = kMaxDepth);
 
+    // Texts that are not are refused by the strict scan.
+    static bool IsWellFormedUtf8(const std::string& text);
+
 private:
     static bool ScanStrictly(const std::string& text, int maxDepth);
 };
