@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <thread>
+#include <set>
+
+#include "Veltis/System/CMessageLoop.h"
+#include "Veltis/System/CThreadInvokerSerializer.h"
+#include "support/CFunctionCommand.h"
+#include "support/CRaisedFlag.h"
+
+using namespace Veltis;
+using VeltisTest::CFunctionCommand;
+using VeltisTest::CRaisedFlag;
+
+namespace {
+
+// A message loop's timers, with a record of which commands are registered and a signal when a thread
+// other than the loop's starts to remove one.
+class CRecordingTimer : public System::ITimerProvider {
+public:
+    explicit CRecordingTimer(System::CMessageLoop& loop) : m_Loop(loop) {}
+
+    void AddTimer(int periodMs, Core::ICommand& command) override
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_Mutex);
+            m_Registered.insert(&command);
+        }
+        m_Loop.AddTimer(periodMs, command);
+    }
+    void RemoveTimer(Core::ICommand*& command, bool deleteIt) override
+    {
+        if (!m_Loop.IsCurrentThread())
+            m_RemovingElsewhere.Raise();
+        {
+            std::lock_guard<std::mutex> lock(m_Mutex);
+            m_Registered.erase(command);
+        }
+        m_Loop.RemoveTimer(command, deleteIt);
+    }
+    bool IsRegistered(Core::ICommand* command)
+    {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        return m_Registered.count(command) != 0;
+    }
+
+    CRaisedFlag m_RemovingElsewhere;
+
+private:
+    System::CMessageLoop& m_Loop;
+    std::mutex m_Mutex;
+    std::set<Core::ICommand*> m_Registered;
+};
+
+} // namespace
+
+// A new refresh time takes the timer away and registers it again; a Stop in between, here from a
+// command of the tick that the change waits for, must not be undone by the registration.
+TEST(CThreadInvokerSerializerMTTest, AStopWhileTheRefreshTimeChangesLeavesNoTimerBehind)
+{
+    System::CMessageLoop loop;
+    ASSERT_TRUE(loop.StartThread());
+    CRecordingTimer timer(loop);
+    System::CThreadInvokerSerializer serializer(nullptr, &timer, 1);
+    CRaisedFlag ticking;
+    CFunctionCommand stopper([&] {
+        ticking.Raise();
+        EXPECT_TRUE(timer.m_RemovingElsewhere.Wait()) << "the refresh time change never reached the timer";
+        serializer.Stop();
+    });
+    serializer.Start();
+    serializer.Post(&stopper, false);
+    ASSERT_TRUE(ticking.Wait()) << "the serializer never ticked";
+    serializer.SetRefreshTime(5);
+    EXPECT_EQ(stopper.GetCount(), 1);
+    EXPECT_FALSE(timer.IsRegistered(&serializer)) << "a timer left after Stop ticks a destroyed serializer";
+    // The loop must not tick the serializer after this test, whatever the outcome.
+    loop.Clear();
+}
+
+// Threads that start, stop and change the period at once leave the registration matching the last
+// call, and never a timer behind a final Stop.
+TEST(CThreadInvokerSerializerMTTest, ConcurrentStartsStopsAndRefreshTimesSettleOnTheLastCall)
+{
+    System::CMessageLoop loop;
+    ASSERT_TRUE(loop.StartThread());
+    CRecordingTimer timer(loop);
+    System::CThreadInvokerSerializer serializer(nullptr, &timer, 1);
+    CFunctionCommand counter;
+    for (int round = 0; round < 50; ++round) {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        CRaisedFlag go;
+        std::thread starter([&] {
+            go.Wait();
+            serializer.Start();
+            serializer.SetRefreshTime(1 + round % 3);
+        });
+        std::thread changer([&] {
+            go.Wait();
+            serializer.SetRefreshTime(2 + round % 5);
+            serializer.Post(&counter, false);
+        });
+        std::thread stopper([&] {
+            go.Wait();
+            serializer.Stop();
+        });
+        go.Raise();
+        starter.join();
+        changer.join();
+        stopper.join();
+        serializer.Stop();
+        EXPECT_FALSE(timer.IsRegistered(&serializer));
+        serializer.Start();
+        EXPECT_TRUE(timer.IsRegistered(&serializer));
+        serializer.Stop();
+    }
+    loop.Clear();
+}
