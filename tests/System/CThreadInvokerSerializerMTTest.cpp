@@ -53,16 +53,25 @@ private:
     std::set<Core::ICommand*> m_Registered;
 };
 
+// A serializer ticked by a running loop; the loop forgets its timers before the serializer goes, so
+// that whatever a test leaves registered never ticks a destroyed object.
+struct CThreadInvokerSerializerOnALoop : public ::testing::Test {
+    CThreadInvokerSerializerOnALoop() : m_Timer(m_Loop), m_Serializer(nullptr, &m_Timer, 1) { EXPECT_TRUE(m_Loop.StartThread()); }
+    ~CThreadInvokerSerializerOnALoop() override { m_Loop.Clear(); }
+
+    System::CMessageLoop m_Loop;
+    CRecordingTimer m_Timer;
+    System::CThreadInvokerSerializer m_Serializer;
+};
+
 } // namespace
 
 // A new refresh time takes the timer away and registers it again; a Stop in between, here from a
 // command of the tick that the change waits for, must not be undone by the registration.
-TEST(CThreadInvokerSerializerMTTest, AStopWhileTheRefreshTimeChangesLeavesNoTimerBehind)
+TEST_F(CThreadInvokerSerializerOnALoop, AStopWhileTheRefreshTimeChangesLeavesNoTimerBehind)
 {
-    System::CMessageLoop loop;
-    ASSERT_TRUE(loop.StartThread());
-    CRecordingTimer timer(loop);
-    System::CThreadInvokerSerializer serializer(nullptr, &timer, 1);
+    CRecordingTimer& timer = m_Timer;
+    System::CThreadInvokerSerializer& serializer = m_Serializer;
     CRaisedFlag ticking;
     CFunctionCommand stopper([&] {
         ticking.Raise();
@@ -75,18 +84,14 @@ TEST(CThreadInvokerSerializerMTTest, AStopWhileTheRefreshTimeChangesLeavesNoTime
     serializer.SetRefreshTime(5);
     EXPECT_EQ(stopper.GetCount(), 1);
     EXPECT_FALSE(timer.IsRegistered(&serializer)) << "a timer left after Stop ticks a destroyed serializer";
-    // The loop must not tick the serializer after this test, whatever the outcome.
-    loop.Clear();
 }
 
-// Threads that start, stop and change the period at once leave the registration matching the last
-// call, and never a timer behind a final Stop.
-TEST(CThreadInvokerSerializerMTTest, ConcurrentStartsStopsAndRefreshTimesSettleOnTheLastCall)
+// Threads that start, stop and change the period at once never leave the registration out of step:
+// a Stop after them unregisters, a Start registers again.
+TEST_F(CThreadInvokerSerializerOnALoop, ConcurrentStartsStopsAndRefreshTimesKeepTheRegistrationTrue)
 {
-    System::CMessageLoop loop;
-    ASSERT_TRUE(loop.StartThread());
-    CRecordingTimer timer(loop);
-    System::CThreadInvokerSerializer serializer(nullptr, &timer, 1);
+    CRecordingTimer& timer = m_Timer;
+    System::CThreadInvokerSerializer& serializer = m_Serializer;
     CFunctionCommand counter;
     for (int round = 0; round < 50; ++round) {
         SCOPED_TRACE(testing::Message() << "round " << round);
@@ -115,5 +120,4 @@ TEST(CThreadInvokerSerializerMTTest, ConcurrentStartsStopsAndRefreshTimesSettleO
         EXPECT_TRUE(timer.IsRegistered(&serializer));
         serializer.Stop();
     }
-    loop.Clear();
 }
