@@ -2,9 +2,9 @@
 
 #include "Veltis/CoreUtilities/Base64.h"
 #include "Veltis/Serialization/CNumberText.h"
+#include "Veltis/Serialization/CXmlTextGuard.h"
 #include "Veltis/Serialization/IDeSerialize.h"
 #include "Veltis/Serialization/ISerialize.h"
-#include "Veltis/Serialization/CXmlTextGuard.h"
 
 #include <tinyxml.h>
 

@@ -23,8 +23,9 @@ namespace System {
 // a command that the serializer runs, and are safe against each other; the timer provider must accept
 // calls from those threads too. The registration with the timer always ends up matching the last
 // Start, Stop and SetRefreshTime. When Stop returns outside a tick, the serializer is no longer
-// registered and no tick of it is running, so its owner may destroy it; a Stop inside a tick ends the
-// drain after the current command and unregisters by the end of the tick at the latest.
+// registered and no tick of it is running, so its owner may destroy it. A Stop inside a tick ends the
+// drain after the current command and lets the timer go at once, or, while another thread is changing
+// the registration, has that thread do it as soon as the tick is over.
 class CThreadInvokerSerializer : public virtual IThreadInvoker, public virtual Core::ICommand, public virtual Core::IRefreshTime {
 public:
     CThreadInvokerSerializer(IThreadInvoker* target, ITimerProvider* timer, int periodMs);
