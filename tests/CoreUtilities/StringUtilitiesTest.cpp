@@ -111,6 +111,15 @@ TEST(WildcardMatch, AgreesWithGlobOnAllShortStrings)
     EXPECT_EQ(mismatches, 0);
 }
 
+TEST(WildcardMatch, LeadingStarWithALiteralIsLinearInTheText)
+{
+    // A matcher that rescans the rest of the text after every mismatch takes minutes here.
+    const std::string text(1 << 20, 'a');
+    EXPECT_FALSE(WildcardMatch(text.c_str(), "*b", true, '\0'));
+    EXPECT_TRUE(WildcardMatch((text + "b").c_str(), "*b", true, '\0'));
+    EXPECT_TRUE(WildcardMatch(text.c_str(), "*a*a", false, '\0'));
+}
+
 TEST(HasWildcard, Table)
 {
     EXPECT_TRUE(HasWildcard("dsp.*"));
