@@ -90,7 +90,7 @@ public:
     {
         m_LeftFilter.UpdateOutputs();
         m_RightFilter.UpdateOutputs();
-        m_OutputParamsValues.SetSources(&m_LeftFilter.GetOutputParamsValues(), &m_RightFilter.GetOutputParamsValues());
+        m_OutputParamsValues.SetSources(m_LeftFilter.GetOutputParamsValues(), m_RightFilter.GetOutputParamsValues());
         m_OutputCurves.SetSources(&m_LeftFilter.GetOutputCurves(), &m_RightFilter.GetOutputCurves());
     }
 
@@ -130,7 +130,7 @@ private:
           m_OutputStringsInfo(m_LeftFilter.GetOutputStringsInfo(), 0, -1),
           m_OutputCurvesInfo(m_LeftFilter.GetOutputCurvesInfo(), 0, -1),
           m_OutputSurfacesInfo(m_LeftFilter.GetOutputSurfacesInfo(), 0, -1),
-          m_OutputParamsValues(&m_LeftFilter.GetOutputParamsValues(), &m_RightFilter.GetOutputParamsValues()),
+          m_OutputParamsValues(m_LeftFilter.GetOutputParamsValues(), m_RightFilter.GetOutputParamsValues()),
           m_OutputStrings(m_LeftFilter.GetOutputStrings(), m_RightFilter.GetOutputStrings()),
           m_OutputCurves(&m_LeftFilter.GetOutputCurves(), &m_RightFilter.GetOutputCurves()),
           m_OutputSurfaces(m_LeftFilter.GetOutputSurfaces(), m_RightFilter.GetOutputSurfaces()),

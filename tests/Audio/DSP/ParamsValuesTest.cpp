@@ -59,11 +59,15 @@ TEST(ParamsValues, MuxShowsTheFirstVectorThenTheSecond)
 {
     const float a[2] = {1, 2}, b[3] = {3, 4, 5};
     CParamsValues first(2, a), second(3, b);
-    CConstParamsValuesMux mux(&first, &second);
+    CConstParamsValuesMux mux(first, second);
     EXPECT_EQ(mux.GetCount(), 5);
     EXPECT_EQ(mux.GetValue(2), 3.0f);
     EXPECT_EQ(mux.GetValue(4), 5.0f);
-    EXPECT_EQ(CConstParamsValuesMux().GetCount(), 0);
+    const float c[1] = {6};
+    CParamsValues third(1, c);
+    mux.SetSources(third, first);
+    EXPECT_EQ(mux.GetCount(), 3);
+    EXPECT_EQ(mux.GetValue(1), 1.0f);
 }
 
 TEST(ParamsVariations, SetsDescribeTheTrajectoryAndAdaptToTwiceTheRate)
