@@ -8,6 +8,7 @@ set(_veltis_known_subsystems
     VeltisDataModel
     VeltisLayout
     VeltisAAX
+    VeltisDSP
 )
 set(VELTIS_ALL_SUBSYSTEMS "")
 foreach(_name IN LISTS _veltis_known_subsystems)
