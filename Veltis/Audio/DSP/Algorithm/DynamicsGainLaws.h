@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Veltis/Audio/DSP/Algorithm/TPeakEnvelopeFollower.h"
+
 // Static curves of the dynamics filters: the gain factor for an envelope e, all in 32-bit floats.
 
 namespace Veltis {
@@ -31,6 +33,33 @@ inline float GetLimiterGain(float e, float knee)
         return (e - d * d / (4.0f * (1.0f - knee))) / e;
     }
     return 1.0f;
+}
+
+// The sample loop of the compressor and the limiter: follow the input, turn the envelope into a gain,
+// apply it; during a ramp advance the entries high order first and re-apply entry 0 after every sample
+// k with (k & updateMask) == 0. The gain of the last sample is left in gain.
+template <class Entry, class GainLaw, class Apply>
+void ProcessDynamics(TPeakEnvelopeFollower<float>& follower, GainLaw law, Entry* steps, int sets,
+                     unsigned updateMask, Apply apply, const float* input, int inputStep, float* output,
+                     int outputStep, int count, float& gain)
+{
+    for (int k = 0; k < count; ++k) {
+        const float x = *input;
+        follower.Step(0, x);
+        gain = law(follower.m_Envelopes[0]);
+        float y = x * gain;
+        if (IsZeroOrSubnormal(y))
+            y = 0.0f;
+        *output = y;
+        input += inputStep;
+        output += outputStep;
+        if (sets >= 2) {
+            for (int j = sets - 2; j >= 0; --j)
+                steps[j].Advance(steps[j + 1]);
+            if ((static_cast<unsigned>(k) & updateMask) == 0)
+                apply(steps[0]);
+        }
+    }
 }
 
 } // namespace Algorithm
