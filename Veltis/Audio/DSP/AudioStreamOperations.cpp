@@ -73,52 +73,61 @@ void CopyStreams(const IConstAudioStreams& sources, IAudioStreams& destinations,
         CopyStream(sources.GetAt(i), destinations.GetAt(i), count);
 }
 
-bool CrossfadeStreams(const IConstAudioStreams& first, const IConstAudioStreams& second, IAudioStreams& outputs,
-                      int count, float& position, float step)
+namespace {
+
+// Runs channel(i, x) for the n channels, each from the stored position; channel returns the x it
+// reached, or a negative value when it had nothing to write. The stored position becomes the x
+// reached, the same on every channel, written or not.
+template <class Channel>
+bool RunRamp(int n, int count, float& position, float step, Channel channel)
 {
-    const int n = Min(Min(first.GetCount(), second.GetCount()), outputs.GetCount());
     if (n == 0 || count <= 0)
         return IsMoving(position);
-    // Every channel follows the same ramp, written or not.
     float reached = -1.0f;
     for (int i = 0; i < n; ++i) {
-        const CWriter out(outputs.GetAt(i));
-        if (!out.m_Samples)
-            continue;
-        const CReader a(first.GetAt(i));
-        const CReader b(second.GetAt(i));
-        float x = position;
-        for (int k = 0; k < count; ++k) {
-            const float sampleA = a[k];
-            out[k] = (b[k] - sampleA) * x + sampleA;
-            x = Advance(x, step);
-        }
-        reached = x;
+        const float x = channel(i, position);
+        if (x >= 0.0f)
+            reached = x;
     }
     position = reached >= 0.0f ? reached : RampEnd(position, step, count);
     return IsMoving(position);
 }
 
+} // namespace
+
+bool CrossfadeStreams(const IConstAudioStreams& first, const IConstAudioStreams& second, IAudioStreams& outputs,
+                      int count, float& position, float step)
+{
+    const int n = Min(Min(first.GetCount(), second.GetCount()), outputs.GetCount());
+    return RunRamp(n, count, position, step, [&](int i, float x) {
+        const CWriter out(outputs.GetAt(i));
+        if (!out.m_Samples)
+            return -1.0f;
+        const CReader a(first.GetAt(i));
+        const CReader b(second.GetAt(i));
+        for (int k = 0; k < count; ++k) {
+            const float sampleA = a[k];
+            out[k] = (b[k] - sampleA) * x + sampleA;
+            x = Advance(x, step);
+        }
+        return x;
+    });
+}
+
 bool ApplyGainRamp(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count, float& gain, float step)
 {
     const int n = Min(inputs.GetCount(), outputs.GetCount());
-    if (n == 0 || count <= 0)
-        return IsMoving(gain);
-    float reached = -1.0f;
-    for (int i = 0; i < n; ++i) {
+    return RunRamp(n, count, gain, step, [&](int i, float g) {
         const CWriter out(outputs.GetAt(i));
         if (!out.m_Samples)
-            continue;
+            return -1.0f;
         const CReader in(inputs.GetAt(i));
-        float g = gain;
         for (int k = 0; k < count; ++k) {
             out[k] = g * in[k];
             g = Advance(g, step);
         }
-        reached = g;
-    }
-    gain = reached >= 0.0f ? reached : RampEnd(gain, step, count);
-    return IsMoving(gain);
+        return g;
+    });
 }
 
 void ClearStreams(IAudioStreams& outputs)
