@@ -8,29 +8,33 @@
 #include "Veltis/Audio/DSP/IFilter.h"
 
 #include <initializer_list>
+#include <random>
 #include <vector>
 
 // Drives a mono filter the way a host does: one in-place block over a buffer, with or without variations.
 namespace VeltisTest {
 
-inline void ProcessInPlace(Veltis::Audio::DSP::IFilter& filter, float* samples, int count,
-                           const Veltis::Audio::DSP::IParamsVariations* variations = nullptr)
+template <class Run>
+auto RunInPlace(float* samples, int count, const Veltis::Audio::DSP::IParamsVariations* variations, Run run)
 {
     using namespace Veltis::Audio::DSP;
     CAudioStream stream(samples, count);
     CAudioStreams streams(1, &stream);
-    const CProcessContext context{&streams, &streams, count, variations, nullptr};
-    filter.Process(context);
+    return run(CProcessContext{&streams, &streams, count, variations, nullptr});
+}
+
+inline void ProcessInPlace(Veltis::Audio::DSP::IFilter& filter, float* samples, int count,
+                           const Veltis::Audio::DSP::IParamsVariations* variations = nullptr)
+{
+    RunInPlace(samples, count, variations,
+               [&](const Veltis::Audio::DSP::CProcessContext& context) { filter.Process(context); });
 }
 
 inline bool ProcessSilenceInPlace(Veltis::Audio::DSP::IFilter& filter, float* samples, int count,
                                   const Veltis::Audio::DSP::IParamsVariations* variations = nullptr)
 {
-    using namespace Veltis::Audio::DSP;
-    CAudioStream stream(samples, count);
-    CAudioStreams streams(1, &stream);
-    const CProcessContext context{&streams, &streams, count, variations, nullptr};
-    return filter.ProcessSilence(context);
+    return RunInPlace(samples, count, variations,
+                      [&](const Veltis::Audio::DSP::CProcessContext& context) { return filter.ProcessSilence(context); });
 }
 
 // Sets of equal length, set 0 first.
@@ -47,6 +51,17 @@ inline void FillVariations(Veltis::Audio::DSP::CDynamicParamsVariations& variati
             variations.GetAt(i).SetValue(j++, value);
         ++i;
     }
+}
+
+// Reproducible uniform noise in [-scale, scale].
+inline std::vector<float> Noise(int count, float scale = 1.0f, unsigned seed = 3)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> noise(-scale, scale);
+    std::vector<float> samples(count);
+    for (float& s : samples)
+        s = noise(random);
+    return samples;
 }
 
 inline void SetValues(Veltis::Audio::DSP::IFilter& filter, std::initializer_list<float> values)

@@ -3,7 +3,7 @@
 #include "Veltis/Audio/DSP/Filters/CLowPassFilter.h"
 #include "Veltis/Audio/DSP/Filters/CLowShelfFilter.h"
 #include "Veltis/Audio/DSP/Filters/CPeakFilter.h"
-#include "Veltis/DataModel/Objects/CProductInfo.h"
+#include "Veltis/Audio/DSP/Filters/CFilterDescriptors.h"
 
 // The info records and parameter descriptors of the five biquad kinds, built once and shared.
 
@@ -13,77 +13,61 @@ namespace DSP {
 namespace Filters {
 
 using DataModel::Objects::CParamInfo;
-using DataModel::Objects::CProductInfo;
 using DataModel::Objects::IConstProductInfo;
 
 namespace {
-
-const char kCopyright[] = "Copyright Veltis";
-
-struct CKindDescriptors {
-    CKindDescriptors(const char* name, std::initializer_list<CParamInfo> params)
-        : m_Info(name, "1.0", kCopyright, ""), m_Params(static_cast<int>(params.size()))
-    {
-        int i = 0;
-        for (const CParamInfo& param : params)
-            m_Params.GetStorage()[i++] = param;
-    }
-
-    CProductInfo m_Info;
-    CBaseCoreDSPFilter::CParamsInfo m_Params;
-};
 
 CParamInfo ShelfFrequency() { return CParamInfo(2, "Frequency", "Hz", "", nullptr, 10.0f, 22000.0f, 500.0f); }
 
 CParamInfo Gain() { return CParamInfo(2, "Gain", "dB", "", nullptr, -40.0f, 40.0f, 0.0f); }
 
-const CKindDescriptors& LowPass()
+const CFilterDescriptors& LowPass()
 {
-    static const CKindDescriptors descriptors("Low Pass Filter", {ShelfFrequency()});
+    static const CFilterDescriptors descriptors("Low Pass Filter", "1.0", "", {ShelfFrequency()});
     return descriptors;
 }
 
-const CKindDescriptors& HighPass()
+const CFilterDescriptors& HighPass()
 {
-    static const CKindDescriptors descriptors("High Pass Filter", {ShelfFrequency()});
+    static const CFilterDescriptors descriptors("High Pass Filter", "1.0", "", {ShelfFrequency()});
     return descriptors;
 }
 
-const CKindDescriptors& LowShelf()
+const CFilterDescriptors& LowShelf()
 {
-    static const CKindDescriptors descriptors("Low Shelf Filter", {ShelfFrequency(), Gain()});
+    static const CFilterDescriptors descriptors("Low Shelf Filter", "1.0", "", {ShelfFrequency(), Gain()});
     return descriptors;
 }
 
-const CKindDescriptors& HighShelf()
+const CFilterDescriptors& HighShelf()
 {
-    static const CKindDescriptors descriptors("High Shelf Filter", {ShelfFrequency(), Gain()});
+    static const CFilterDescriptors descriptors("High Shelf Filter", "1.0", "", {ShelfFrequency(), Gain()});
     return descriptors;
 }
 
-const CKindDescriptors& Peak()
+const CFilterDescriptors& Peak()
 {
-    static const CKindDescriptors descriptors(
-        "Peak Filter", {CParamInfo(2, "Frequency", "Hz", "", nullptr, 20.0f, 16000.0f, 500.0f),
+    static const CFilterDescriptors descriptors(
+        "Peak Filter", "1.0", "", {CParamInfo(2, "Frequency", "Hz", "", nullptr, 20.0f, 16000.0f, 500.0f),
                         CParamInfo(2, "Bandwidth", "Octave", "", nullptr, 0.01f, 5.0f, 1.0f), Gain()});
     return descriptors;
 }
 
 } // namespace
 
-CLowPassFilter::CLowPassFilter() { SetInputParamsInfo(LowPass().m_Params); }
+CLowPassFilter::CLowPassFilter() { SetInputParamsInfo(LowPass().m_Inputs); }
 const IConstProductInfo& CLowPassFilter::GetObjectInfo() const { return LowPass().m_Info; }
 
-CHighPassFilter::CHighPassFilter() { SetInputParamsInfo(HighPass().m_Params); }
+CHighPassFilter::CHighPassFilter() { SetInputParamsInfo(HighPass().m_Inputs); }
 const IConstProductInfo& CHighPassFilter::GetObjectInfo() const { return HighPass().m_Info; }
 
-CLowShelfFilter::CLowShelfFilter() { SetInputParamsInfo(LowShelf().m_Params); }
+CLowShelfFilter::CLowShelfFilter() { SetInputParamsInfo(LowShelf().m_Inputs); }
 const IConstProductInfo& CLowShelfFilter::GetObjectInfo() const { return LowShelf().m_Info; }
 
-CHighShelfFilter::CHighShelfFilter() { SetInputParamsInfo(HighShelf().m_Params); }
+CHighShelfFilter::CHighShelfFilter() { SetInputParamsInfo(HighShelf().m_Inputs); }
 const IConstProductInfo& CHighShelfFilter::GetObjectInfo() const { return HighShelf().m_Info; }
 
-CPeakFilter::CPeakFilter() { SetInputParamsInfo(Peak().m_Params); }
+CPeakFilter::CPeakFilter() { SetInputParamsInfo(Peak().m_Inputs); }
 const IConstProductInfo& CPeakFilter::GetObjectInfo() const { return Peak().m_Info; }
 
 } // namespace Filters

@@ -61,7 +61,8 @@ protected:
     CBiquadFilter();
 
     // The common block procedure over a kind's stepping terms: ramp sets become step terms, set 0 is
-    // applied through SetParamsValues, and during a ramp the design runs after every sample.
+    // applied through SetParamsValues, and during a ramp the design runs after every sample. Without a
+    // rate the coefficients stay as they are.
     template <class Terms, void (*Design)(const Terms&, Algorithm::CBiquad&)>
     void ProcessBlock(const Containers::IConstVector<IAudioStream>& inputs, Containers::IVector<IAudioStream>& outputs,
                       int count, const IParamsVariations* variations, Terms* steps)
@@ -69,13 +70,11 @@ protected:
         CMonoBlock block;
         if (!block.Open(inputs, outputs, variations))
             return;
-        for (int k = 1; k < block.m_Sets; ++k)
-            FillTerms(steps[k], variations->GetAt(k), m_InvSampleRate);
-        if (block.m_Sets >= 1)
-            SetParamsValues(variations->GetAt(0));
-        // Without a rate the order-0 terms were never set: the coefficients stay as they are.
-        if (block.m_Sets >= 2 && m_SampleRate != 0.0) {
-            Algorithm::ProcessBiquadRamp(m_Biquad, steps, block.m_Sets, Design, block.m_Input, block.m_InputStep,
+        const double inv = m_InvSampleRate;
+        const int sets = block.ApplyVariations(*this, m_SampleRate != 0.0, variations,
+                                               [steps, inv](int k, const IConstValues& set) { FillTerms(steps[k], set, inv); });
+        if (sets >= 2) {
+            Algorithm::ProcessBiquadRamp(m_Biquad, steps, sets, Design, block.m_Input, block.m_InputStep,
                                          block.m_Output, block.m_OutputStep, count);
             if (count > 0)
                 m_CoeffsChanged = true;

@@ -1,10 +1,9 @@
 #include "Veltis/Audio/DSP/Filters/CBrickwallLimiter.h"
 
 #include "Veltis/Audio/DSP/Algorithm/DynamicsGainLaws.h"
-#include "Veltis/Audio/DSP/CProcessInfo.h"
+#include "Veltis/Audio/DSP/Filters/CFilterDescriptors.h"
 #include "Veltis/Audio/DSP/Filters/CMonoBlock.h"
 #include "Veltis/Core/TLookupTable.h"
-#include "Veltis/DataModel/Objects/CProductInfo.h"
 #include "Veltis/Math/FunctionsLibrary.h"
 
 namespace Veltis {
@@ -17,24 +16,12 @@ using Math::FunctionsLibrary::FromdB;
 
 namespace {
 
-struct CLimiterDescriptors {
-    CLimiterDescriptors()
-        : m_Info("Brickwall Limiter", "1", "Copyright Veltis", ""), m_ProcessInfo(1, 1), m_Params(2), m_Outputs(1)
-    {
-        m_Params.GetStorage()[0] = CParamInfo(2, "Decay Time", "s", "", nullptr, 0.0f, 5.0f, 0.7f);
-        m_Params.GetStorage()[1] = CParamInfo(2, "Knee", "dB", "", nullptr, 0.0f, 30.0f, 0.0f);
-        m_Outputs.GetStorage()[0] = CParamInfo(2, "Attenuation", "dB", "", nullptr, -60.0f, 0.0f, 0.0f);
-    }
-
-    DataModel::Objects::CProductInfo m_Info;
-    CProcessInfo m_ProcessInfo;
-    CBaseCoreDSPFilter::CParamsInfo m_Params;
-    CBaseCoreDSPFilter::CParamsInfo m_Outputs;
-};
-
-const CLimiterDescriptors& Descriptors()
+const CFilterDescriptors& Descriptors()
 {
-    static const CLimiterDescriptors descriptors;
+    static const CFilterDescriptors descriptors("Brickwall Limiter", "1", "",
+                                                {CParamInfo(2, "Decay Time", "s", "", nullptr, 0.0f, 5.0f, 0.7f),
+                                                 CParamInfo(2, "Knee", "dB", "", nullptr, 0.0f, 30.0f, 0.0f)},
+                                                {CParamInfo(2, "Attenuation", "dB", "", nullptr, -60.0f, 0.0f, 0.0f)});
     return descriptors;
 }
 
@@ -44,7 +31,7 @@ CBrickwallLimiter::CBrickwallLimiter(int /*channels*/)
     : m_Steps(), m_Knee(1.0f), m_Follower(1), m_Gain(1.0f), m_OutputParamsValues(1)
 {
     Core::GetDecibelTable();
-    SetInputParamsInfo(Descriptors().m_Params);
+    SetInputParamsInfo(Descriptors().m_Inputs);
     SetOutputParamsInfo(Descriptors().m_Outputs);
 }
 
@@ -100,11 +87,8 @@ void CBrickwallLimiter::DoProcess(const Containers::IConstVector<IAudioStream>& 
     CMonoBlock block;
     if (!block.Open(inputs, outputs, variations))
         return;
-    for (int k = 1; k < block.m_Sets; ++k)
-        FillEntry(m_Steps[k], variations->GetAt(k));
-    if (block.m_Sets >= 1)
-        SetParamsValues(variations->GetAt(0));
-    const int sets = m_SampleRate != 0.0 ? block.m_Sets : 0;
+    const int sets = block.ApplyVariations(*this, m_SampleRate != 0.0, variations,
+                                           [this](int k, const IConstValues& set) { FillEntry(m_Steps[k], set); });
     Algorithm::ProcessDynamics(
         m_Follower, [this](float e) { return Algorithm::GetLimiterGain(e, m_Knee); }, m_Steps, sets, 0u,
         [this](const CEntry& entry) { ApplyEntry(entry); }, block.m_Input, block.m_InputStep, block.m_Output,

@@ -1,10 +1,9 @@
 #include "Veltis/Audio/DSP/Filters/CFastCompressor.h"
 
 #include "Veltis/Audio/DSP/Algorithm/DynamicsGainLaws.h"
-#include "Veltis/Audio/DSP/CProcessInfo.h"
+#include "Veltis/Audio/DSP/Filters/CFilterDescriptors.h"
 #include "Veltis/Audio/DSP/Filters/CMonoBlock.h"
 #include "Veltis/Core/TLookupTable.h"
-#include "Veltis/DataModel/Objects/CProductInfo.h"
 #include "Veltis/Math/FunctionsLibrary.h"
 
 namespace Veltis {
@@ -17,27 +16,15 @@ using Math::FunctionsLibrary::FromdB;
 
 namespace {
 
-struct CCompressorDescriptors {
-    CCompressorDescriptors()
-        : m_Info("Fast Compressor", "1", "Copyright Veltis", ""), m_ProcessInfo(1, 1), m_Params(5), m_Outputs(1)
-    {
-        m_Params.GetStorage()[0] = CParamInfo(2, "Attack Time", "ms", "", nullptr, 0.0f, 5000.0f, 100.0f);
-        m_Params.GetStorage()[1] = CParamInfo(2, "Decay Time", "ms", "", nullptr, 0.0f, 5000.0f, 700.0f);
-        m_Params.GetStorage()[2] = CParamInfo(2, "Threshold", "dB", "", nullptr, -60.0f, 0.0f, 0.0f);
-        m_Params.GetStorage()[3] = CParamInfo(2, "Knee", "dB", "", nullptr, 0.0f, 30.0f, 0.0f);
-        m_Params.GetStorage()[4] = CParamInfo(2, "", "", "", nullptr, 0.0f, 0.0f, 0.0f);
-        m_Outputs.GetStorage()[0] = CParamInfo(2, "Compression", "dB", "", nullptr, -60.0f, 0.0f, 0.0f);
-    }
-
-    DataModel::Objects::CProductInfo m_Info;
-    CProcessInfo m_ProcessInfo;
-    CBaseCoreDSPFilter::CParamsInfo m_Params;
-    CBaseCoreDSPFilter::CParamsInfo m_Outputs;
-};
-
-const CCompressorDescriptors& Descriptors()
+const CFilterDescriptors& Descriptors()
 {
-    static const CCompressorDescriptors descriptors;
+    static const CFilterDescriptors descriptors(
+        "Fast Compressor", "1", "",
+        {CParamInfo(2, "Attack Time", "ms", "", nullptr, 0.0f, 5000.0f, 100.0f),
+         CParamInfo(2, "Decay Time", "ms", "", nullptr, 0.0f, 5000.0f, 700.0f),
+         CParamInfo(2, "Threshold", "dB", "", nullptr, -60.0f, 0.0f, 0.0f),
+         CParamInfo(2, "Knee", "dB", "", nullptr, 0.0f, 30.0f, 0.0f), CParamInfo(2, "", "", "", nullptr, 0.0f, 0.0f, 0.0f)},
+        {CParamInfo(2, "Compression", "dB", "", nullptr, -60.0f, 0.0f, 0.0f)});
     return descriptors;
 }
 
@@ -48,7 +35,7 @@ CFastCompressor::CFastCompressor()
       m_OutputParamsValues(1), m_Mode(0)
 {
     Core::GetDecibelTable();
-    SetInputParamsInfo(Descriptors().m_Params);
+    SetInputParamsInfo(Descriptors().m_Inputs);
     SetOutputParamsInfo(Descriptors().m_Outputs);
 }
 
@@ -122,12 +109,8 @@ void CFastCompressor::DoProcess(const Containers::IConstVector<IAudioStream>& in
     CMonoBlock block;
     if (!block.Open(inputs, outputs, variations))
         return;
-    for (int k = 1; k < block.m_Sets; ++k)
-        FillEntry(m_Steps[k], variations->GetAt(k));
-    if (block.m_Sets >= 1)
-        SetParamsValues(variations->GetAt(0));
-    // Without a rate entry 0 was never filled: no ramp.
-    const int sets = m_SampleRate != 0.0 ? block.m_Sets : 0;
+    const int sets = block.ApplyVariations(*this, m_SampleRate != 0.0, variations,
+                                           [this](int k, const IConstValues& set) { FillEntry(m_Steps[k], set); });
     const unsigned mask = (1u << (static_cast<unsigned>(m_Mode) & 31u)) - 1u;
     auto law = [this](float e) { return Algorithm::GetCompressorGain(e, m_Threshold, m_KneeWidth, m_Slope); };
     Algorithm::ProcessDynamics(m_Follower, law, m_Steps, sets, mask, [this](const CEntry& entry) { ApplyEntry(entry); },

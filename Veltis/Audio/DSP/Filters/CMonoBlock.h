@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Veltis/Audio/DSP/IAudioStream.h"
+#include "Veltis/Audio/DSP/IFilter.h"
 #include "Veltis/Audio/DSP/IParamsVariations.h"
 #include "Veltis/Containers/IVector.h"
 
@@ -40,6 +41,18 @@ public:
         if (m_Sets > kMaxSets)
             m_Sets = kMaxSets;
         return true;
+    }
+
+    // Ramp sets 1 to n - 1 go to fill(order, set), then set 0 to the filter's SetParamsValues. Returns the
+    // number of sets to ramp with: none while the rate is 0, since the values in force were never set.
+    template <class Fill>
+    int ApplyVariations(IFilter& filter, bool hasRate, const IParamsVariations* variations, Fill fill) const
+    {
+        for (int k = 1; k < m_Sets; ++k)
+            fill(k, variations->GetAt(k));
+        if (m_Sets >= 1)
+            filter.SetParamsValues(variations->GetAt(0));
+        return hasRate ? m_Sets : 0;
     }
 
     const float* m_Input = nullptr;

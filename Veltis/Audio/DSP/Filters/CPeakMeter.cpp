@@ -1,10 +1,10 @@
 #include "Veltis/Audio/DSP/Filters/CPeakMeter.h"
 
 #include "Veltis/Audio/DSP/IParamsVariations.h"
+#include "Veltis/Audio/DSP/Filters/CFilterDescriptors.h"
 #include "Veltis/Audio/DSP/Filters/CMonoBlock.h"
 #include "Veltis/DataModel/Objects/CEnumToText.h"
 #include "Veltis/DataModel/Objects/CParamValueToText.h"
-#include "Veltis/DataModel/Objects/CProductInfo.h"
 
 #include <cmath>
 #include <cstdio>
@@ -29,29 +29,22 @@ CParamInfo Milliseconds(const char* name, float max, float defaultValue)
     return CParamInfo(2, name, "ms", "", new CParamValueToText("%.0f", false, "{value}"), 0.0f, max, defaultValue);
 }
 
-struct CMeterDescriptors {
-    CMeterDescriptors() : m_Info("Peak Meter", "1.0", "Copyright Veltis", "Peak Level Meter"), m_Params(kInputsCount)
-    {
-        auto& params = m_Params.GetStorage();
-        params[kAttack] = Milliseconds("Attack", 1000.0f, 0.0f);
-        params[kHold] = Milliseconds("Hold", 500.0f, 0.0f);
-        params[kRelease] = Milliseconds("Release", 3000.0f, 400.0f);
-        params[kMeterHold] = Milliseconds("Meter Hold", 3000.0f, 1500.0f);
-        params[kHoldResetSpeed] = CParamInfo(2, "Hold Reset Speed", "dB/s", "",
-                                             new CParamValueToText("%.0f", false, "{value}"), 0.0f, 60.0f, 15.0f);
-        params[kClipReset] =
-            CParamInfo(3, "Clip Reset", "", "Resets the Clip Memory when value changes", nullptr, 0.0f, 1.0f, 0.0f);
-        params[kMaxPeakReset] = CParamInfo(3, "Max Peak Reset", "", "Resets the Max Value Memory when value changes",
-                                           nullptr, 0.0f, 1.0f, 0.0f);
-    }
-
-    DataModel::Objects::CProductInfo m_Info;
-    CBaseCoreDSPFilter::CParamsInfo m_Params;
-};
-
-const CMeterDescriptors& Descriptors()
+CParamInfo Trigger(const char* name, const char* comment)
 {
-    static const CMeterDescriptors descriptors;
+    return CParamInfo(3, name, "", comment, nullptr, 0.0f, 1.0f, 0.0f);
+}
+
+// Only the info record and the inputs: the audio inputs and the outputs follow each meter's settings.
+const CFilterDescriptors& Descriptors()
+{
+    static const CFilterDescriptors descriptors(
+        "Peak Meter", "1.0", "Peak Level Meter",
+        {Milliseconds("Attack", 1000.0f, 0.0f), Milliseconds("Hold", 500.0f, 0.0f),
+         Milliseconds("Release", 3000.0f, 400.0f), Milliseconds("Meter Hold", 3000.0f, 1500.0f),
+         CParamInfo(2, "Hold Reset Speed", "dB/s", "", new CParamValueToText("%.0f", false, "{value}"), 0.0f, 60.0f,
+                    15.0f),
+         Trigger("Clip Reset", "Resets the Clip Memory when value changes"),
+         Trigger("Max Peak Reset", "Resets the Max Value Memory when value changes")});
     return descriptors;
 }
 
@@ -85,7 +78,7 @@ CPeakMeter::CPeakMeter(const CSettings* settings)
       m_MaxPeakLevel(Settings(settings).m_MaxPeakLevel),
       m_OutputValues(ChannelsOf(settings) * kOutputsPerChannel)
 {
-    SetInputParamsInfo(Descriptors().m_Params);
+    SetInputParamsInfo(Descriptors().m_Inputs);
     BuildOutputsInfo();
 }
 

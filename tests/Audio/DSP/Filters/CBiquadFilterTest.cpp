@@ -26,21 +26,12 @@ using namespace Veltis::Audio::DSP;
 using namespace Veltis::Audio::DSP::Filters;
 using Veltis::Math::FunctionsLibrary::FromdB;
 using VeltisTest::FillVariations;
+using VeltisTest::Noise;
 using VeltisTest::ProcessInPlace;
 using VeltisTest::SetRate;
 using VeltisTest::SetValues;
 
 namespace {
-
-std::vector<float> Noise(int count, unsigned seed = 3)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<float> noise(-1.0f, 1.0f);
-    std::vector<float> samples(count);
-    for (float& s : samples)
-        s = noise(random);
-    return samples;
-}
 
 // The peak and low shelf procedures written out from their definitions: coefficients from 32-bit terms
 // in doubles, the difference equation in its order of operations, terms advanced high order first.

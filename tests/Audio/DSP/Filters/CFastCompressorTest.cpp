@@ -17,23 +17,10 @@ using namespace Veltis::Audio::DSP;
 using namespace Veltis::Audio::DSP::Filters;
 using Veltis::Math::FunctionsLibrary::FromdB;
 using VeltisTest::FillVariations;
+using VeltisTest::Noise;
 using VeltisTest::ProcessInPlace;
 using VeltisTest::SetRate;
 using VeltisTest::SetValues;
-
-namespace {
-
-std::vector<float> Noise(int count, float scale)
-{
-    std::mt19937 random(11);
-    std::uniform_real_distribution<float> noise(-scale, scale);
-    std::vector<float> samples(count);
-    for (float& s : samples)
-        s = noise(random);
-    return samples;
-}
-
-} // namespace
 
 TEST(CFastCompressorTest, SlopeOneGivesTheInputBackWithinRounding)
 {
