@@ -194,6 +194,19 @@ TEST(CPeakMeterTest, NonFiniteInputDoesNotLatchTheMeter)
     EXPECT_FALSE(std::isnan(Output(meter, CPeakMeter::kPeakHold)));
 }
 
+TEST(CPeakMeterTest, RateZeroLeavesEveryCoefficientAndTrigger)
+{
+    CPeakMeter meter(&kEqualiser);
+    SetTriggers(meter, 1.0f, 1.0f);
+    EXPECT_EQ(meter.GetPeakFollower().m_ReleaseLength, 0);
+    EXPECT_EQ(meter.GetHoldFollower().m_HoldLength, 0);
+    EXPECT_EQ(meter.GetTailLength(), 0);
+    SetRate(meter, 48000.0, false);
+    Measure(meter, {1.5f});
+    SetTriggers(meter, 0.0f, 0.0f); // the rate-0 call stored no state: no edge here
+    EXPECT_EQ(Output(meter, CPeakMeter::kClipped), 1.0f);
+}
+
 TEST(CPeakMeterTest, DescriptorsAndClone)
 {
     CPeakMeter meter(&kEqualiser);
