@@ -85,6 +85,8 @@ void CFilterBypassManagerBase::Process(IFilter& filter, const CProcessContext& c
     CAudioStreams noOutputs(0, nullptr);
     IAudioStreams& outputs = context.m_Outputs ? *context.m_Outputs : noOutputs;
     if (m_Fading) {
+        // The processor fills the buffers from silence too, so that no earlier block's output is faded in.
+        scratch.m_Inputs = &inputs;
         filter.Process(scratch);
         m_Fading = CrossfadeStreams(inputs, *m_Buffers, outputs, count, m_Position, m_Step);
         return;

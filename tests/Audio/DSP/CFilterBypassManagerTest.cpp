@@ -188,3 +188,19 @@ TEST(BypassManager, SharedBuffersServeSeveralManagers)
     EXPECT_EQ(out, 3.0f);
     EXPECT_EQ(buffers.GetCount(), 1);
 }
+
+TEST(BypassManager, BlockWithoutInputsFadesFromSilence)
+{
+    CBypassFixture f;
+    f.m_Manager.SetTransitionTime(10.0f);
+    f.m_Manager.SetBypass(true);
+    f.Run(4); // leaves processed samples in the scratch buffers
+    std::vector<float> out(4, 5.0f);
+    CAudioStream outStream(out.data(), 4);
+    CAudioStreams outputs(1, &outStream);
+    f.m_Manager.Process(f.m_Filter, {nullptr, &outputs, 4, nullptr, nullptr});
+    EXPECT_EQ(out, std::vector<float>(4, 0.0f));
+    EXPECT_TRUE(f.m_Filter.m_LastSilentInput);
+    f.m_Manager.Process(f.m_Filter, {nullptr, nullptr, 4, nullptr, nullptr}); // nothing to write
+    EXPECT_TRUE(f.m_Manager.IsFading());
+}
