@@ -3,6 +3,7 @@
 #include "Veltis/DataModel/Objects/CCaptureParam.h"
 #include "Veltis/DataModel/Objects/CCaptureString.h"
 #include "Veltis/DataModel/Objects/CCaptureSurface.h"
+#include "Veltis/DataModel/Objects/CParamTextEnumValueBuilderString.h"
 
 #include "support/CCountingCommand.h"
 
@@ -38,6 +39,7 @@ const std::vector<SCaptureClass>& CaptureClasses()
         Class<CCaptureParam>("CCaptureParam"),   Class<CCaptureCurve>("CCaptureCurve"),
         Class<CCaptureSurface>("CCaptureSurface"), Class<CCaptureString>("CCaptureString"),
         Class<CCaptureText>("CCaptureText"),
+        {"CParamTextEnumValueBuilderString", [] { return std::unique_ptr<ICapture>(new CParamTextEnumValueBuilderString(nullptr)); }},
     };
     return s_Classes;
 }
