@@ -36,6 +36,9 @@ public:
         m_ValueChangedEvent.Notify();
     }
 
+    // False only for a function-valued object before its first SetValue.
+    bool HasValue() const { return Traits::Holds(m_Value); }
+
     // A new copy of the stored value that the caller owns.
     typename Traits::Created CreateCopy() const { return Traits::Copy(m_Value); }
 

@@ -17,6 +17,10 @@ public:
     typename TValueTraits<V>::Created CreateValue() const override { return m_Value.CreateCopy(); }
     void SetValue(V value) override { m_Value.SetValue(value); }
 
+    // The held value itself, for an owner that reads or replaces it in place.
+    TValue<V, P>& GetHeldValue() { return m_Value; }
+    const TValue<V, P>& GetHeldValue() const { return m_Value; }
+
 private:
     TValue<V, P> m_Value;
 };

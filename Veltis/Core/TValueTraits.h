@@ -18,6 +18,8 @@ struct TPlainValueTraits {
     static bool Differs(const Stored& stored, V value) { return !(stored == value); }
     static Created Copy(const Stored& stored) { return stored; }
     static void Free(Stored&) {}
+    // Whether Get may be called.
+    static bool Holds(const Stored&) { return true; }
 };
 
 template <class V>
@@ -64,6 +66,8 @@ struct TValueTraits<const char*> {
         delete[] stored;
         stored = nullptr;
     }
+    // A null text is a value too.
+    static bool Holds(const Stored&) { return true; }
 };
 
 // Objects passed by const reference (functions): an owned clone, or null before the first set.
@@ -83,6 +87,7 @@ struct TValueTraits<const X&> {
         delete stored;
         stored = nullptr;
     }
+    static bool Holds(const Stored& stored) { return stored != nullptr; }
 };
 
 } // namespace Core

@@ -143,7 +143,9 @@ TEST(TValueTest, FunctionValuesAlwaysCloneReplaceAndNotify)
         CCountingCommand listener;
         value.GetValueChangedEvent().AddListener(listener);
 
+        EXPECT_FALSE(value.HasValue());
         value.SetValue(doubler);
+        EXPECT_TRUE(value.HasValue());
         EXPECT_EQ(CScale::s_Alive, 2);
         EXPECT_NE(&value.GetValue(), &doubler);
         doubler.m_Factor = 5.0f;
@@ -164,6 +166,8 @@ TEST(TValueFactoryTest, TextFactoryHandsOutIndependentCopies)
 {
     TValueFactory<const char*> factory;
     EXPECT_EQ(factory.CreateValue(), nullptr);
+    // A null text is a value.
+    EXPECT_TRUE(factory.GetHeldValue().HasValue());
 
     CCountingCommand listener;
     factory.GetValueChangedEvent().AddListener(listener);
