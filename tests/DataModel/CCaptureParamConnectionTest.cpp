@@ -3,6 +3,7 @@
 #include "Veltis/DataModel/Objects/CCaptureParam.h"
 #include "Veltis/Math/IFunction.h"
 #include "support/CCountingCommand.h"
+#include "support/CaptureSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,10 @@
 
 using namespace Veltis::DataModel::Objects;
 using VeltisTest::CCountingCommand;
+using VeltisTest::CGestureLog;
+using VeltisTest::SetRange;
 
 namespace {
-
-void SetRange(CCaptureParam& param, float min, float max)
-{
-    param.GetWritableInfo().SetMin(min);
-    param.GetWritableInfo().SetMax(max);
-}
 
 // param1 0..10 and param2 0..5 unless a test changes them; the connection is built as skins build it.
 struct CConnectionFixture {
@@ -194,18 +191,14 @@ TEST(CCaptureParamConnectionTest, GesturesAreMirroredBothWaysAndDisablingEndsOnl
 {
     enum { kBegin1 = 1, kEnd1 = 2, kBegin2 = 3, kEnd2 = 4 };
     CConnectionFixture f;
-    std::vector<int> log;
-    CCountingCommand begin1(kBegin1, &log), end1(kEnd1, &log), begin2(kBegin2, &log), end2(kEnd2, &log);
-    f.param1.GetBeginCaptureEvent().AddListener(begin1);
-    f.param1.GetEndCaptureEvent().AddListener(end1);
-    f.param2.GetBeginCaptureEvent().AddListener(begin2);
-    f.param2.GetEndCaptureEvent().AddListener(end2);
+    CGestureLog log;
+    log.Watch(f.param1, kBegin1, kEnd1);
+    log.Watch(f.param2, kBegin2, kEnd2);
     f.connection.Enable(true);
 
     f.param2.BeginCapture();
     f.param2.EndCapture();
-    EXPECT_EQ(log, (std::vector<int>{kBegin2, kBegin1, kEnd2, kEnd1}));
-    log.clear();
+    EXPECT_EQ(log.Take(), (std::vector<int>{kBegin2, kBegin1, kEnd2, kEnd1}));
 
     // The user holds param1: disabling ends the gesture the connection began on param2, not the user's.
     f.param1.BeginCapture();
@@ -213,20 +206,14 @@ TEST(CCaptureParamConnectionTest, GesturesAreMirroredBothWaysAndDisablingEndsOnl
     EXPECT_TRUE(f.param1.IsCaptured());
     EXPECT_FALSE(f.param2.IsCaptured());
     f.param1.EndCapture();
-    EXPECT_EQ(log, (std::vector<int>{kBegin1, kBegin2, kEnd2, kEnd1}));
-    log.clear();
+    EXPECT_EQ(log.Take(), (std::vector<int>{kBegin1, kBegin2, kEnd2, kEnd1}));
 
     // Enabling while the user holds param1 makes param2 join the gesture.
     f.param1.BeginCapture();
     f.connection.Enable(true);
     EXPECT_TRUE(f.param2.IsCaptured());
     f.param1.EndCapture();
-    EXPECT_EQ(log, (std::vector<int>{kBegin1, kBegin2, kEnd1, kEnd2}));
-
-    f.param1.GetBeginCaptureEvent().RemoveListener(&begin1);
-    f.param1.GetEndCaptureEvent().RemoveListener(&end1);
-    f.param2.GetBeginCaptureEvent().RemoveListener(&begin2);
-    f.param2.GetEndCaptureEvent().RemoveListener(&end2);
+    EXPECT_EQ(log.Take(), (std::vector<int>{kBegin1, kBegin2, kEnd1, kEnd2}));
 }
 
 TEST(CCaptureParamConnectionTest, NewEndsAreSynchronisedAndDisconnectKeepsTheFlag)

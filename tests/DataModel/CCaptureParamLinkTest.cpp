@@ -3,6 +3,7 @@
 #include "Veltis/DataModel/Objects/CCaptureParam.h"
 #include "Veltis/Math/CConstantFunction.h"
 #include "support/CCountingCommand.h"
+#include "support/CaptureSupport.h"
 #include "support/CountedFunctions.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +17,10 @@ using namespace Veltis::DataModel::Objects;
 using VeltisTest::CCountedFunction;
 using VeltisTest::CCountingCommand;
 using VeltisTest::CFunctionCounters;
+using VeltisTest::CGestureLog;
+using VeltisTest::SetRange;
 
 namespace {
-
-void SetRange(CCaptureParam& param, float min, float max)
-{
-    param.GetWritableInfo().SetMin(min);
-    param.GetWritableInfo().SetMax(max);
-}
 
 // A source and a target parameter, both -100..100 unless a test narrows them, and a link between.
 struct CLinkFixture {
@@ -283,27 +280,18 @@ TEST(CCaptureParamLinkTest, AGestureOnTheSourceHoldsTheTargetAndAlwaysCloses)
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         CCaptureParam source, target, other;
+        CGestureLog log;
+        log.Watch(target, kBegin, kEnd);
+        log.Watch(other, kOtherBegin, kOtherEnd);
         auto link = std::make_unique<CCaptureParamLink>(&source, &target);
         link->Enable(true);
-        std::vector<int> log;
-        CCountingCommand begin(kBegin, &log), end(kEnd, &log), otherBegin(kOtherBegin, &log), otherEnd(kOtherEnd, &log);
-        target.GetBeginCaptureEvent().AddListener(begin);
-        target.GetEndCaptureEvent().AddListener(end);
-        other.GetBeginCaptureEvent().AddListener(otherBegin);
-        other.GetEndCaptureEvent().AddListener(otherEnd);
 
         source.BeginCapture();
         EXPECT_TRUE(target.IsCaptured());
         c.during(link, other);
         source.EndCapture();
         EXPECT_FALSE(target.IsCaptured());
-        EXPECT_EQ(log, (std::vector<int>{kBegin, kEnd}));
-
-        link.reset();
-        target.GetBeginCaptureEvent().RemoveListener(&begin);
-        target.GetEndCaptureEvent().RemoveListener(&end);
-        other.GetBeginCaptureEvent().RemoveListener(&otherBegin);
-        other.GetEndCaptureEvent().RemoveListener(&otherEnd);
+        EXPECT_EQ(log.Take(), (std::vector<int>{kBegin, kEnd}));
     }
 }
 
