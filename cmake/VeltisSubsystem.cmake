@@ -42,3 +42,46 @@ function(veltis_link_subsystems TARGET)
         target_link_libraries(${TARGET} PRIVATE ${_name})
     endforeach()
 endfunction()
+
+# veltis_add_shared_library(NAME DIRS dir... [INCLUDE_DIRS dir...] [VERSION_SCRIPT file] [EXPORT_DEFINE macro]
+#                           [LIBS lib...])
+#   A product shared library (lib<NAME>.so, SONAME lib<NAME>.so) built from the *.cpp files of DIRS, with
+#   hidden visibility: only what EXPORT_DEFINE marks and VERSION_SCRIPT lets through is exported.
+#   INCLUDE_DIRS are given to its users.
+function(veltis_add_shared_library NAME)
+    cmake_parse_arguments(ARG "" "VERSION_SCRIPT;EXPORT_DEFINE" "DIRS;INCLUDE_DIRS;LIBS" ${ARGN})
+    set(_sources "")
+    foreach(_dir IN LISTS ARG_DIRS)
+        file(GLOB _found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${_dir}/*.cpp)
+        list(APPEND _sources ${_found})
+    endforeach()
+    add_library(${NAME} SHARED ${_sources})
+    set_target_properties(${NAME} PROPERTIES
+        CXX_VISIBILITY_PRESET hidden
+        VISIBILITY_INLINES_HIDDEN ON
+        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+    foreach(_dir IN LISTS ARG_INCLUDE_DIRS)
+        target_include_directories(${NAME} PUBLIC ${PROJECT_SOURCE_DIR}/${_dir})
+    endforeach()
+    if(ARG_EXPORT_DEFINE)
+        target_compile_definitions(${NAME} PRIVATE ${ARG_EXPORT_DEFINE})
+    endif()
+    if(ARG_VERSION_SCRIPT)
+        set(_script ${PROJECT_SOURCE_DIR}/${ARG_VERSION_SCRIPT})
+        target_link_options(${NAME} PRIVATE -Wl,--version-script=${_script})
+        set_property(TARGET ${NAME} APPEND PROPERTY LINK_DEPENDS ${_script})
+    endif()
+    # Clang's sanitizer runtimes live in the executable, so only GCC can link a complete library.
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" OR NOT VELTIS_SANITIZE)
+        target_link_options(${NAME} PRIVATE -Wl,--no-undefined)
+    endif()
+    target_link_libraries(${NAME} PRIVATE ${ARG_LIBS})
+endfunction()
+
+# veltis_link_shared(TARGET lib...): links product shared libraries; the target finds them beside
+# itself ($ORIGIN) once installed, and in the build tree meanwhile.
+function(veltis_link_shared TARGET)
+    target_link_libraries(${TARGET} PRIVATE ${ARGN})
+    set_property(TARGET ${TARGET} APPEND PROPERTY BUILD_RPATH "$ORIGIN")
+    set_property(TARGET ${TARGET} APPEND PROPERTY INSTALL_RPATH "$ORIGIN")
+endfunction()

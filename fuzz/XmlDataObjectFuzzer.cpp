@@ -1,5 +1,6 @@
 // Loads an XML data document from untrusted bytes and reads typed values, nested memory objects,
-// vectors, lists, attribute sets and polymorphic members from it, then prints it again.
+// vectors, lists, attribute sets and polymorphic members from it, then prints it again. Also checks
+// that the text guard never passes a text that the parser nests deeper than the guard's limit.
 
 #include "Veltis/Containers/CNamedAttributes.h"
 #include "Veltis/Core/TDynamicVector.h"
@@ -8,14 +9,21 @@
 #include "Veltis/Serialization/CMemDataObject.h"
 #include "Veltis/Serialization/CNamedAttributesDeSerializer.h"
 #include "Veltis/Serialization/CXmlDataObject.h"
+#include "Veltis/Serialization/CXmlDocHolder.h"
+#include "Veltis/Serialization/CXmlTextGuard.h"
 #include "Veltis/Serialization/TDynamicVectorDeSerializer.h"
 #include "Veltis/Serialization/TRuntimeDeSerializer.h"
 #include "Veltis/Serialization/TSerializableNamedValue.h"
 #include "Veltis/Serialization/TStdContainerDeSerializer.h"
 
+#include <tinyxml.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <list>
+#include <string>
 
 namespace Veltis {
 namespace Runtime {
@@ -84,6 +92,24 @@ void ReadStructures(const IReadDataStream& stream)
     delete member.GetObject();
 }
 
+// The guard's limit, and a low one that makes its strict scan read short texts too, so that a
+// disagreement between scan and parser shows without a huge input.
+void CheckGuardAgainstParser(const uint8_t* data, size_t size)
+{
+    std::string text(reinterpret_cast<const char*>(data), size);
+    text.resize(std::strlen(text.c_str()));
+    for (int limit : {CXmlDocHolder::kMaxDepth, 3}) {
+        if (!CXmlTextGuard::IsSafeToParse(text, limit))
+            continue;
+        // Padded as the document holder pads it.
+        TiXmlDocument parsed;
+        parsed.Parse((text + std::string(8, '\0')).c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+        // The guard bounds the nesting of open elements; a self-closing one may sit below the deepest.
+        if (CXmlDocHolder::MeasureDepth(parsed) > limit + 1)
+            std::abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -91,6 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size > (1u << 20))
         return 0;
     CXmlDataObject document("Preset", 0);
+    CheckGuardAgainstParser(data, size);
     if (!document.LoadFromMemory(reinterpret_cast<const char*>(data), static_cast<int>(size)))
         return 0;
     ReadScalars(document);

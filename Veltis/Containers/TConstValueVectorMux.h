@@ -12,6 +12,13 @@ class TConstValueVectorMux : public virtual IConstValueVector<V> {
 public:
     TConstValueVectorMux(const VV& first, const VV& second) : m_First(&first), m_Second(&second) {}
 
+    // For owners whose parts are replaced while the mux lives.
+    void SetSources(const VV& first, const VV& second)
+    {
+        m_First = &first;
+        m_Second = &second;
+    }
+
     int GetCount() const override { return m_First->GetCount() + m_Second->GetCount(); }
 
     V GetValue(int index) const override

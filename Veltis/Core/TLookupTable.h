@@ -51,13 +51,17 @@ public:
             x = m_Maximum;
         else if (!(x >= m_Minimum))
             x = m_Minimum;
-        const T position = (x - m_Minimum) * m_Scale;
+        T position = (x - m_Minimum) * m_Scale;
         const int last = m_Count > 1 ? m_Count - 1 : 0;
         int index = 0;
-        if (position >= T(last))
+        // A range so narrow that its scale overflows puts the top at an infinite position: read the
+        // last entry, not an infinite step past it.
+        if (position >= T(last)) {
             index = last;
-        else if (position > T(0))
+            position = T(last);
+        } else if (position > T(0)) {
             index = static_cast<int>(position);
+        }
         return m_Interpolator.Interpolate(m_Table, index, position - T(index));
     }
 

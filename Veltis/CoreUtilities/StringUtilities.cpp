@@ -17,48 +17,40 @@ class CWildcardMatcher {
 public:
     CWildcardMatcher(bool caseSensitive, char separator) : m_CaseSensitive(caseSensitive), m_Separator(separator) {}
 
+    // Each '*' is first tried empty; a mismatch widens the last '*' by one character and retries
+    // from there, so the work is at most text length times pattern length.
     bool Match(const char* text, const char* pattern) const
     {
         const char* t = text;
         const char* p = pattern;
         const char* star = nullptr;  // pattern position just after the last '*' met
-        const char* retry = nullptr; // text position where the last '*' is tried one character longer
-        for (;;) {
-            if (!IsEnd(*t)) {
-                // A '*' in the pattern is a wildcard even where the text holds a '*': taken as an
-                // ordinary character it would lose the retry point (pattern "*" would not match text "*x").
-                if (*p == '*') {
-                    ++p;
-                    if (IsEnd(*p))
-                        return true;
-                    star = p;
-                    retry = t;
-                    continue;
-                }
-                if (Fold(*t) == Fold(*p)) {
-                    ++t;
-                    ++p;
-                    continue;
-                }
-                if (!star)
-                    return false;
-                if (p != star)
-                    p = Fold(*t) == Fold(*star) ? star + 1 : star;
-                ++t;
+        const char* retry = nullptr; // text position that the last '*' swallows next
+        while (!IsEnd(*t)) {
+            // A '*' in the pattern is a wildcard even where the text holds a '*': taken as an
+            // ordinary character it would lose the retry point (pattern "*" would not match text "*x").
+            if (*p == '*') {
+                ++p;
+                if (IsEnd(*p))
+                    return true;
+                star = p;
+                retry = t;
                 continue;
             }
-            if (IsEnd(*p))
-                return true;
-            if (*p == '*') {
+            if (!IsEnd(*p) && Fold(*t) == Fold(*p)) {
+                ++t;
                 ++p;
                 continue;
             }
-            if (!retry || IsEnd(*retry))
+            if (!star)
                 return false;
-            t = retry;
+            // Widening an earlier '*' cannot help: the last one already absorbs any such shift.
             p = star;
-            ++retry;
+            t = ++retry;
         }
+        // Text that ran out also runs out for a wider '*': only trailing stars can still match.
+        while (*p == '*')
+            ++p;
+        return IsEnd(*p);
     }
 
 private:

@@ -2,12 +2,14 @@
 
 #include "Veltis/CoreUtilities/Base64.h"
 #include "Veltis/Serialization/CNumberText.h"
+#include "Veltis/Serialization/CXmlTextGuard.h"
 #include "Veltis/Serialization/IDeSerialize.h"
 #include "Veltis/Serialization/ISerialize.h"
 
 #include <tinyxml.h>
 
 #include <cstring>
+#include <string>
 
 namespace Veltis {
 namespace Serialization {
@@ -28,6 +30,57 @@ char* DuplicateText(const char* text)
         std::memcpy(copy, text, length);
     copy[length] = '\0';
     return copy;
+}
+
+bool IsAsciiLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool IsUpperHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+
+// Bytes from 0x80 on belong to names only in well-formed UTF-8: the text guard refuses any other.
+bool IsNameByte(unsigned char c, bool first, bool utf8)
+{
+    if (IsAsciiLetter(c) || c == '_' || (c >= 0x80 && utf8))
+        return true;
+    return !first && ((c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':');
+}
+
+// "_x" and two hex digits other than "00" followed by '_': the escape of one byte.
+bool StartsEscape(const char* p)
+{
+    return p[0] == '_' && p[1] == 'x' && IsUpperHexDigit(p[2]) && IsUpperHexDigit(p[3]) && p[4] == '_' &&
+           !(p[2] == '0' && p[3] == '0');
+}
+
+// An element or attribute name for a key. An XML name is its own name, so every stored document
+// reads as before; in any other key each byte that cannot stand in a name becomes "_xHH_", and
+// the empty key is "_x_". A '_' that would read as the start of an escape is escaped itself, so
+// that no two keys share a name.
+std::string EncodeName(const char* key)
+{
+    if (!*key)
+        return "_x_";
+    static const char kHex[] = "0123456789ABCDEF";
+    const bool utf8 = CXmlTextGuard::IsWellFormedUtf8(key);
+    std::string name;
+    for (const char* p = key; *p; ++p) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        bool escape = !IsNameByte(c, p == key, utf8);
+        if (c == '_' && !escape) {
+            // "_xHH" before an escape would join it; "_x_" alone is the empty key.
+            const bool joinsNext = p[1] == 'x' && IsUpperHexDigit(p[2]) && IsUpperHexDigit(p[3]) && p[4] &&
+                                   !IsNameByte(static_cast<unsigned char>(p[4]), false, utf8);
+            escape = StartsEscape(p) || joinsNext || std::strcmp(key, "_x_") == 0;
+        }
+        if (escape) {
+            name += "_x";
+            name += kHex[c >> 4];
+            name += kHex[c & 15];
+            name += '_';
+        } else {
+            name += *p;
+        }
+    }
+    return name;
 }
 
 } // namespace
@@ -93,13 +146,19 @@ void CXmlBaseDataObject::BuildIndex() const
     m_Indexed = true;
 }
 
+std::string CXmlBaseDataObject::StoredName(const char* name) const
+{
+    return m_Layout == 1 ? std::string(name) : EncodeName(name);
+}
+
 const char* CXmlBaseDataObject::FindText(const char* name) const
 {
     if (!m_Element || !name)
         return nullptr;
+    const std::string stored = StoredName(name);
     if (m_Layout == 2)
-        return m_Element->Attribute(name);
-    const TiXmlElement* child = FindChild(name);
+        return m_Element->Attribute(stored.c_str());
+    const TiXmlElement* child = FindChild(stored.c_str());
     return child ? TextOf(*child) : nullptr;
 }
 
@@ -158,7 +217,9 @@ bool CXmlBaseDataObject::ReadData(const char* name, void*& data, int& size) cons
 
 bool CXmlBaseDataObject::ReadObject(const char* name, IDeSerialize& object) const
 {
-    TiXmlElement* child = FindChild(name);
+    if (!name)
+        return false;
+    TiXmlElement* child = FindChild(StoredName(name).c_str());
     if (!child)
         return false;
     CXmlBaseDataObject stream(child, m_Layout);
@@ -169,20 +230,22 @@ bool CXmlBaseDataObject::Exists(const char* name) const
 {
     if (!m_Element || !name)
         return false;
-    if (m_Layout == 2 && m_Element->Attribute(name))
+    const std::string stored = StoredName(name);
+    if (m_Layout == 2 && m_Element->Attribute(stored.c_str()))
         return true;
-    return FindChild(name) != nullptr;
+    return FindChild(stored.c_str()) != nullptr;
 }
 
 bool CXmlBaseDataObject::WriteText(const char* name, const char* kindTag, const char* text)
 {
     if (!Remove(name) || !text)
         return false;
+    const std::string stored = StoredName(name);
     if (m_Layout == 2) {
-        m_Element->SetAttribute(name, text);
+        m_Element->SetAttribute(stored.c_str(), text);
         return true;
     }
-    TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? kindTag : name);
+    TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? kindTag : stored.c_str());
     if (m_Layout == 1)
         child->SetAttribute("name", name);
     child->LinkEndChild(new TiXmlText(text));
@@ -237,7 +300,7 @@ bool CXmlBaseDataObject::WriteObject(const char* name, const ISerialize& object)
 {
     if (!Remove(name))
         return false;
-    TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? "OBJECT" : name);
+    TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? "OBJECT" : StoredName(name).c_str());
     if (m_Layout == 1)
         child->SetAttribute("name", name);
     AppendChild(child);
@@ -249,16 +312,17 @@ bool CXmlBaseDataObject::Remove(const char* name)
 {
     if (!m_Element || !name)
         return false;
+    const std::string stored = StoredName(name);
     if (m_Layout == 2)
-        m_Element->RemoveAttribute(name);
-    if (TiXmlElement* child = FindChild(name)) {
+        m_Element->RemoveAttribute(stored.c_str());
+    if (TiXmlElement* child = FindChild(stored.c_str())) {
         if (m_Indexed) {
             // The next element of that name, if any, becomes the first.
-            m_Index.erase(name);
+            m_Index.erase(stored);
             for (TiXmlElement* later = child->NextSiblingElement(); later; later = later->NextSiblingElement()) {
                 const char* key = KeyOf(*later);
-                if (key && std::strcmp(key, name) == 0) {
-                    m_Index.emplace(name, later);
+                if (key && stored == key) {
+                    m_Index.emplace(stored, later);
                     break;
                 }
             }

@@ -12,7 +12,8 @@ namespace Serialization {
 
 // The data stream over one element of an XML tree. Layout 0 stores each value as a child element
 // tagged by its name; layout 1 as a child tagged by its kind with a "name" attribute; layout 2 as an
-// attribute (sub-objects are child elements in every layout).
+// attribute (sub-objects are child elements in every layout). Where a key is a tag or an attribute
+// name, a key that is not an XML name is stored escaped, so that every key reads back.
 class CXmlBaseDataObject : public virtual IReadWriteDataStream {
 public:
     CXmlBaseDataObject(TiXmlElement* element, int layout);
@@ -49,6 +50,9 @@ protected:
     TiXmlElement* GetCurrentElement() const { return m_Element; }
 
 private:
+    // The element or attribute name under which a key is stored; layout 1 keeps keys in values.
+    std::string StoredName(const char* name) const;
+    // By stored name.
     TiXmlElement* FindChild(const char* name) const;
     // The value text of a name; null when there is no value or it has no text.
     const char* FindText(const char* name) const;

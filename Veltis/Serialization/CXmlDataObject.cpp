@@ -1,5 +1,6 @@
 #include "Veltis/Serialization/CXmlDataObject.h"
 
+#include "Veltis/CoreUtilities/FileSystem.h"
 #include "Veltis/Serialization/CXmlPrinter.h"
 
 #include <tinyxml.h>
@@ -70,12 +71,7 @@ bool CXmlDataObject::SaveFile(const char* path) const
         return false;
     std::string text;
     CXmlPrinter::PrintFileForm(GetDocument(), HasByteOrderMark(), text);
-    FILE* file = std::fopen(path, "w");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool closed = std::fclose(file) == 0;
-    return written && closed;
+    return CoreUtilities::ReplaceFile(path, text.data(), text.size());
 }
 
 bool CXmlDataObject::LoadFile(const char* path)

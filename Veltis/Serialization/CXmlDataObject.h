@@ -13,7 +13,7 @@ public:
     CXmlDataObject(const char* rootName, int layout = 0);
     ~CXmlDataObject() override;
 
-    // False when the file cannot be opened or not all of it could be written.
+    // False when the file cannot be written in full; the file it would replace is then left as it was.
     bool SaveFile(const char* path) const;
     // Replaces the document with the file's; the current element becomes its first top-level element,
     // whatever its tag. False, with an empty document, for a missing, unreadable or malformed file.

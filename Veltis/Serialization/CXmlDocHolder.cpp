@@ -21,8 +21,10 @@ void KeepWhitespace()
     (void)kDone;
 }
 
-// Depth of the element tree, walked without recursion: a last guard for the recursive readers.
-int MeasureDepth(const TiXmlNode& root)
+} // namespace
+
+// A last guard for the recursive readers.
+int CXmlDocHolder::MeasureDepth(const TiXmlNode& root)
 {
     int depth = 0;
     int deepest = 0;
@@ -46,8 +48,6 @@ int MeasureDepth(const TiXmlNode& root)
     }
     return deepest;
 }
-
-} // namespace
 
 CXmlDocHolder::CXmlDocHolder(const char* rootName) : m_Document(new TiXmlDocument()), m_ByteOrderMark(false)
 {

@@ -7,6 +7,7 @@
 
 class TiXmlDocument;
 class TiXmlElement;
+class TiXmlNode;
 
 namespace Veltis {
 namespace Serialization {
@@ -28,6 +29,9 @@ public:
     CXmlDocHolder& operator=(const CXmlDocHolder&) = delete;
 
     void CreateDocument(const char* rootName);
+
+    // Element nesting below a node, walked without recursion.
+    static int MeasureDepth(const TiXmlNode& root);
 
 protected:
     // Deletes every node, then parses length bytes of text (stopping at a NUL). Returns the first

@@ -20,37 +20,11 @@ bool IsNameStart(unsigned char c) { return IsLetter(c) || c == '_' || c >= 127; 
 
 bool IsNameChar(unsigned char c) { return IsNameStart(c) || IsDigit(c) || c == '-' || c == '.' || c == ':'; }
 
-bool IsWellFormedUtf8(const std::string& text)
-{
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
-    const unsigned char* end = p + text.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        int length = 1;
-        if (c >= 0xC2 && c <= 0xDF)
-            length = 2;
-        else if (c >= 0xE0 && c <= 0xEF)
-            length = 3;
-        else if (c >= 0xF0 && c <= 0xF4)
-            length = 4;
-        else if (c >= 0x80)
-            return false;
-        if (end - p < length)
-            return false;
-        for (int i = 1; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        }
-        p += length;
-    }
-    return true;
-}
-
 class CScanner {
 public:
-    explicit CScanner(const std::string& text) : m_P(text.c_str()) {}
+    CScanner(const std::string& text, int maxDepth) : m_P(text.c_str()), m_MaxDepth(maxDepth) {}
 
-    // True when the text nests at most kMaxDepth levels in the parser's reading of it.
+    // True when the text nests at most maxDepth levels in the parser's reading of it.
     bool Run()
     {
         int depth = 0;
@@ -60,11 +34,12 @@ public:
                     return false;
                 continue;
             }
+            // As in the parser, a terminator is looked for after its opener only: "<!-->" is open.
             if (Starts("<!--")) {
-                if (!SkipPast("-->"))
+                if (!SkipPast("<!--", "-->"))
                     return true;
             } else if (Starts("<![CDATA[")) {
-                if (!SkipPast("]]>"))
+                if (!SkipPast("<![CDATA[", "]]>"))
                     return true;
             } else if (Starts("<?")) {
                 m_P += 2;
@@ -72,7 +47,7 @@ public:
                     return false;
                 m_P += 2;
             } else if (Starts("<!")) {
-                if (!SkipPast(">"))
+                if (!SkipPast("<!", ">"))
                     return true;
             } else if (Starts("</")) {
                 m_P += 2;
@@ -92,12 +67,12 @@ public:
                     m_P += 2;
                 } else if (*m_P == '>') {
                     ++m_P;
-                    if (++depth > CXmlTextGuard::kMaxDepth)
+                    if (++depth > m_MaxDepth)
                         return false;
                 } else {
                     return false;
                 }
-            } else if (!SkipPast(">")) {
+            } else if (!SkipPast("<", ">")) {
                 return true;
             }
         }
@@ -107,9 +82,10 @@ public:
 private:
     bool Starts(const char* prefix) const { return std::strncmp(m_P, prefix, std::strlen(prefix)) == 0; }
 
-    bool SkipPast(const char* marker)
+    // Steps over the opener, then past the first marker after it.
+    bool SkipPast(const char* opener, const char* marker)
     {
-        const char* found = std::strstr(m_P, marker);
+        const char* found = std::strstr(m_P + std::strlen(opener), marker);
         if (!found)
             return false;
         m_P = found + std::strlen(marker);
@@ -184,11 +160,12 @@ private:
     }
 
     const char* m_P;
+    const int m_MaxDepth;
 };
 
 } // namespace
 
-bool CXmlTextGuard::IsSafeToParse(const std::string& text)
+bool CXmlTextGuard::IsSafeToParse(const std::string& text, int maxDepth)
 {
     size_t possibleElements = 0;
     for (size_t i = 0; i + 1 < text.size(); ++i) {
@@ -196,14 +173,40 @@ bool CXmlTextGuard::IsSafeToParse(const std::string& text)
         if (text[i] == '<' && next != '/' && next != '!' && next != '?')
             ++possibleElements;
     }
-    if (possibleElements <= static_cast<size_t>(kMaxDepth) && text.size() <= kSmallText)
+    if (maxDepth >= 0 && possibleElements <= static_cast<size_t>(maxDepth) && text.size() <= kSmallText)
         return true;
-    return ScanStrictly(text);
+    return ScanStrictly(text, maxDepth);
 }
 
-bool CXmlTextGuard::ScanStrictly(const std::string& text)
+bool CXmlTextGuard::IsWellFormedUtf8(const std::string& text)
 {
-    return IsWellFormedUtf8(text) && CScanner(text).Run();
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* end = p + text.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        int length = 1;
+        if (c >= 0xC2 && c <= 0xDF)
+            length = 2;
+        else if (c >= 0xE0 && c <= 0xEF)
+            length = 3;
+        else if (c >= 0xF0 && c <= 0xF4)
+            length = 4;
+        else if (c >= 0x80)
+            return false;
+        if (end - p < length)
+            return false;
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        p += length;
+    }
+    return true;
+}
+
+bool CXmlTextGuard::ScanStrictly(const std::string& text, int maxDepth)
+{
+    return IsWellFormedUtf8(text) && CScanner(text, maxDepth).Run();
 }
 
 } // namespace Serialization

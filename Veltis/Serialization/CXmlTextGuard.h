@@ -17,10 +17,14 @@ public:
     // Texts up to this size with few possible elements skip the strict scan.
     static constexpr size_t kSmallText = 65536;
 
-    static bool IsSafeToParse(const std::string& text);
+    // A lower maxDepth lets a check against the parser catch a disagreement on a short text.
+    static bool IsSafeToParse(const std::string& text, int maxDepth = kMaxDepth);
+
+    // Texts that are not are refused by the strict scan.
+    static bool IsWellFormedUtf8(const std::string& text);
 
 private:
-    static bool ScanStrictly(const std::string& text);
+    static bool ScanStrictly(const std::string& text, int maxDepth);
 };
 
 } // namespace Serialization

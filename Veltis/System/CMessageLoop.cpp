@@ -91,6 +91,8 @@ bool CMessageLoop::Send(Core::ICommand* command, bool own)
         if (m_AcceptingSends) {
             m_Queue.push_front(item);
             item = nullptr;
+            // Under the lock: a loop deleting itself takes this lock first, so it cannot be gone yet.
+            m_WakeUp.Set();
         }
     }
     if (item) {
@@ -98,7 +100,6 @@ bool CMessageLoop::Send(Core::ICommand* command, bool own)
         delete item;
         return false;
     }
-    m_WakeUp.Set();
     completion.Wait(-1);
     return ran;
 }
@@ -108,10 +109,9 @@ bool CMessageLoop::Post(Core::ICommand* command, bool own)
     if (!command)
         return false;
     CQueueItem* item = new CQueueItem(command, own, nullptr, nullptr);
-    {
-        Core::CAutoLock lock(&m_QueueLock);
-        m_Queue.push_back(item);
-    }
+    Core::CAutoLock lock(&m_QueueLock);
+    m_Queue.push_back(item);
+    // Under the lock, as in Send.
     m_WakeUp.Set();
     return true;
 }

@@ -42,6 +42,8 @@ public:
     // deleted), when the loop is not running or stops before the command's turn.
     bool Send(Core::ICommand* command, bool own) override;
     // Appends the command to the queue; it runs when the loop runs. False only for a null command.
+    // Send and Post are done with the loop once the command is queued: a command that destroys the
+    // loop, or a loop stopping to delete itself, never races with the rest of the call.
     bool Post(Core::ICommand* command, bool own) override;
 
     // A second registration of the same command changes its period and restarts it from now.

@@ -85,6 +85,8 @@ TEST(C2DRectangle, SubtractCutsOnlyWhereOneRectangleRemains)
         {{0, 6, 10, 10}, {0, 0, 10, 6}},     // lower part
         {{0, 0, 3, 10}, {3, 0, 7, 10}},      // left part
         {{7, -5, 10, 20}, {0, 0, 7, 10}},    // right part
+        {{0, 6, 10, 4}, {0, 0, 10, 6}},      // lower part flush with the bottom
+        {{7, 0, 3, 10}, {0, 0, 7, 10}},      // right part flush with the right edge
         {{3, 0, 4, 10}, {0, 0, 10, 10}},     // vertical strip inside
         {{2, 2, 3, 3}, {0, 0, 10, 10}},      // hole
         {{0, 3, 10, 4}, {0, 0, 10, 10}},     // horizontal strip inside

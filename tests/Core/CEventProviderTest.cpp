@@ -6,6 +6,7 @@
 #include "Veltis/Core/CEventProvider.h"
 #include "Veltis/Core/TConstCommand.h"
 #include "Veltis/System/CMTEventProvider.h"
+#include "support/CAllocationCounter.h"
 #include "support/CCountingCommand.h"
 
 using namespace Veltis::Core;
@@ -190,27 +191,38 @@ TEST(CEventProviderTest, RemovingAnUnregisteredListenerIsIgnored)
 TEST(CEventProviderTest, ListenerThatDeletesItselfDuringItsRunIsSafe)
 {
     // Deletes itself through the provider while its own Execute runs; ASan checks the pass
-    // touches neither the command nor a freed node afterwards.
+    // touches neither the command nor a freed node afterwards. The removal frees the command only: the
+    // node the pass stands on goes when the pass ends, which a plain build sees in the free count.
     class CSelfDeleting : public virtual ICommand {
     public:
-        CSelfDeleting(CEventProvider* provider, int* runs) : m_Provider(provider), m_Runs(runs) {}
+        CSelfDeleting(CEventProvider* provider, int* runs, long* freed) : m_Provider(provider), m_Runs(runs), m_Freed(freed) {}
         void Execute() override
         {
             ++*m_Runs;
+            long* freed = m_Freed;
             ICommand* self = this;
+            VeltisTest::CAllocationCounter counter;
             m_Provider->RemoveListener(self, true);
+            *freed = counter.GetFreeCount();
         }
         CEventProvider* m_Provider;
         int* m_Runs;
+        long* m_Freed;
     };
     CEventProvider provider;
     int runs = 0;
+    long freedByRemoval = -1;
     CCountingCommand before, after;
     provider.AddListener(before);
-    provider.AddListener(new CSelfDeleting(&provider, &runs));
+    provider.AddListener(new CSelfDeleting(&provider, &runs, &freedByRemoval));
     provider.AddListener(after);
 
-    provider.Notify();
+    {
+        VeltisTest::CAllocationCounter counter;
+        provider.Notify();
+        EXPECT_EQ(counter.GetFreeCount(), 2) << "the command, then its node once the pass ended";
+    }
+    EXPECT_EQ(freedByRemoval, 1);
     provider.Notify();
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(before.GetCount(), 2);

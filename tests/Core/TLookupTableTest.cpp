@@ -21,6 +21,14 @@ float Linear(float x)
     return 3.0f * x + 1.0f;
 }
 
+// Fills a table with 1, 2, 3, ... whatever the sample point, so that a read outside the table gives a
+// value no entry holds, with or without AddressSanitizer.
+float g_NextEntry = 0.0f;
+float NextEntry(float)
+{
+    return g_NextEntry += 1.0f;
+}
+
 TEST(TLookupTable, DecibelTableReadsAndClamps)
 {
     const float kNaN = std::numeric_limits<float>::quiet_NaN();
@@ -115,14 +123,22 @@ TEST(TLookupTable, DegenerateRangesNeverReadOutsideTheTable)
         float minimum;
         float maximum;
     };
-    const Case kCases[] = {{kNaN, 1.0f}, {0.0f, kNaN}, {-kMax, kMax}, {0.0f, 1e-38f}, {1.0f, 0.0f}};
+    // The last two are so narrow that the scale overflows to infinity.
+    const Case kCases[] = {{kNaN, 1.0f}, {0.0f, kNaN},    {-kMax, kMax},
+                           {0.0f, 1e-38f}, {1.0f, 0.0f}, {0.0f, 1e-39f}, {-1e-39f, 0.0f}};
     const float kInputs[] = {-kMax, -1.0f, 0.0f, 0.5f, 1.0f, kMax, kNaN};
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << c.minimum << " .. " << c.maximum);
         const CTable table(4, nullptr, c.minimum, c.maximum);
+        g_NextEntry = 0.0f;
+        const CTable numbered(4, &NextEntry, c.minimum, c.maximum);
         for (float x : kInputs) {
             const float value = table.GetValue(x);
             EXPECT_TRUE(value == 0.0f || std::isnan(value)) << x;
+            // Four samples and the guard entry: 1 to 5.
+            const float numberedValue = numbered.GetValue(x);
+            EXPECT_TRUE((numberedValue >= 1.0f && numberedValue <= 5.0f) || std::isnan(numberedValue))
+                << x << " reads " << numberedValue;
         }
     }
 }

@@ -33,6 +33,8 @@ TEST(AbbreviateStringTest, ShortensNamesAsTheHostFieldsNeed)
         {"Peak 1 Frequency", 4, "Pk1F"},
         {"Stereo (Mid/Side)", 10, "Ster(MdSd)"},
         {"Pre-Gain", 6, "PreGan"},
+        {"input gain", 5, "inptg"},
+        {"output level", 6, "otptll"},
         {"Gain", 3, "Gan"},
         {"Gain", 0, ""},
         {"Low Shelf Gain", 0, ""},
@@ -106,11 +108,13 @@ TEST(AbbreviateStringTest, WordStepsRespectTheBudgetAndTheirProtectedCharacters)
         {"punctuation keeps parentheses", &RemovePunctuation, "(a/b)", 5, "(ab)", 4},
         {"vowels from the end, first kept", &RemoveVowels, "aeiou", 2, "aei", 0},
         {"upper-case vowels stay", &RemoveVowels, "AEIOUy", 5, "AEIOU", 4},
+        {"a lower-case first vowel stays while budget is left", &RemoveVowels, "aeb", 5, "ab", 4},
         {"doubled letters keep the first of a run", &RemoveDoubledLetters, "aaabb", 5, "ab", 2},
         {"doubling is case-sensitive", &RemoveDoubledLetters, "aAa", 5, "aAa", 5},
         {"lower case: inner nearest the end first", &RemoveLowerCase, "Abcde", 1, "Abce", 0},
         {"lower case: the last character goes last", &RemoveLowerCase, "Abcde", 4, "A", 0},
         {"lower case also takes punctuation", &RemoveLowerCase, "A.B", 1, "AB", 0},
+        {"a lower-case first character stays while budget is left", &RemoveLowerCase, "abc", 5, "a", 3},
         {"zero budget changes nothing", &RemoveLowerCase, "abc", 0, "abc", 0},
     };
     for (const Case& c : kCases) {

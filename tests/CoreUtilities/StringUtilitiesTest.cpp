@@ -54,6 +54,9 @@ TEST(WildcardMatch, Table)
         {"mississippi", "*sipx*", true, '\0', false},
         {"Q", "q", false, '\0', true},
         {"q", "Q", false, '\0', true},
+        {"AZ", "az", false, '\0', true},
+        {"az", "AZ", false, '\0', true},
+        {"@[", "`{", false, '\0', false}, // the neighbours of 'A' and 'Z' do not fold
         {"\xC3\x84", "\xC3\xA4", false, '\0', false},
         {"pq;rest", "pq", true, ';', true},
         {"pq;rest", "p*", true, ';', true},
@@ -106,6 +109,15 @@ TEST(WildcardMatch, AgreesWithGlobOnAllShortStrings)
         }
     }
     EXPECT_EQ(mismatches, 0);
+}
+
+TEST(WildcardMatch, LeadingStarWithALiteralIsLinearInTheText)
+{
+    // A matcher that rescans the rest of the text after every mismatch takes minutes here.
+    const std::string text(1 << 20, 'a');
+    EXPECT_FALSE(WildcardMatch(text.c_str(), "*b", true, '\0'));
+    EXPECT_TRUE(WildcardMatch((text + "b").c_str(), "*b", true, '\0'));
+    EXPECT_TRUE(WildcardMatch(text.c_str(), "*a*a", false, '\0'));
 }
 
 TEST(HasWildcard, Table)

@@ -1,5 +1,6 @@
 #include "Veltis/Math/TBinaryFunction.h"
 #include "Veltis/Math/TFunction.h"
+#include "support/BoundedWait.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +28,11 @@ std::vector<std::vector<const void*>> RaceFirstRequests(Request request)
     for (int t = 0; t < kThreadCount; ++t) {
         threads.emplace_back([&, t] {
             ready.fetch_add(1);
-            while (!open.load(std::memory_order_acquire))
-                std::this_thread::yield();
+            VeltisTest::WaitUntil([&open] { return open.load(std::memory_order_acquire); }, "the gate to open");
             results[t] = request();
         });
     }
-    while (ready.load() < kThreadCount)
-        std::this_thread::yield();
+    VeltisTest::WaitUntil([&ready] { return ready.load() >= kThreadCount; }, "every thread to be ready");
     open.store(true, std::memory_order_release);
     for (std::thread& thread : threads)
         thread.join();

@@ -168,6 +168,25 @@ TEST_F(History, KeepsItsMaximum)
     EXPECT_EQ(m_Target.label, "x");
 }
 
+// The dropped step is freed: the oldest kept one must no longer refer to it when it is rewritten.
+TEST_F(History, TheOldestStepLeftAfterTrimmingCanBeRefreshedAndRestored)
+{
+    m_History.SetMaxCount(2);
+    CommitValue(1);
+    CommitValue(2);
+    CommitValue(3);
+    m_History.Undo();
+    ASSERT_FALSE(m_History.CanUndo());
+    m_Target.value = 7;
+    m_Target.label = "z";
+    m_History.Refresh();
+    m_History.Redo();
+    EXPECT_EQ(m_Target.value, 3);
+    m_History.Undo();
+    EXPECT_EQ(m_Target.value, 7);
+    EXPECT_EQ(m_Target.label, "z");
+}
+
 TEST_F(History, MaximumZeroKeepsNothing)
 {
     m_History.SetMaxCount(0);

@@ -27,7 +27,7 @@ TEST(CNamedAttributesSerializer, SetRoundTripsThroughAnXmlDocument)
     document.GetText(text);
     const std::string compact = text;
     delete[] text;
-    EXPECT_NE(compact.find("<count>3</count><0><name>"), std::string::npos) << compact;
+    EXPECT_NE(compact.find("<count>3</count><_x30_><name>"), std::string::npos) << compact;
 
     CMemDataObject memory;
     ASSERT_TRUE(CNamedAttributesSerializer(&written).Serialize(memory));

@@ -1,7 +1,20 @@
 #include "Veltis/Serialization/CXmlDataObject.h"
 
+#include "Veltis/Containers/CNamedAttributes.h"
+#include "Veltis/Core/TDynamicVector.h"
+#include "Veltis/Serialization/CMemDataObject.h"
+#include "Veltis/Serialization/CSerializableNamedAttributes.h"
+#include "Veltis/Serialization/CTypeSerializer.h"
+#include "Veltis/Serialization/TDynamicVectorDeSerializer.h"
+#include "Veltis/Serialization/TRuntimeDeSerializer.h"
+#include "Veltis/Serialization/TSerializableNamedValue.h"
+#include "Veltis/Serialization/TStdContainerDeSerializer.h"
+#include "Veltis/Serialization/TStdContainerSerializer.h"
+#include "Veltis/Serialization/TVectorSerializer.h"
+
 #include "support/DecimalCommaLocale.h"
 #include "support/XmlDocuments.h"
+#include "TestFunction.h"
 #include "TestSerializable.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +25,12 @@
 #include <cstring>
 #include <random>
 #include <fstream>
+#include <list>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using Veltis::Serialization::CXmlDataObject;
@@ -306,6 +323,16 @@ TEST(CXmlDataObject, RootOfAnotherNameIsReadAndKeptOnSave)
                                   "    <v>4</v>\n</Other>\n");
 }
 
+TEST(CXmlDataObject, CommentsAreIndentedAsElementsAndTheCompactFormEndsWithTheRoot)
+{
+    CXmlDataObject document("R", 0);
+    ASSERT_TRUE(LoadText(document, "<?xml version=\"1.0\"?><R><!-- inner --><v>1</v><s><!-- deep --></s></R>"
+                                   "<!-- after -->"));
+    EXPECT_EQ(FileText(document), "<?xml version=\"1.0\" ?>\n<R>\n    <!-- inner -->\n    <v>1</v>\n    <s>\n"
+                                  "        <!-- deep -->\n    </s>\n</R>\n<!-- after -->\n");
+    EXPECT_EQ(CompactText(document), "<?xml version=\"1.0\" ?><R><!-- inner --><v>1</v><s><!-- deep --></s></R>");
+}
+
 TEST(CXmlDataObject, FileFailures)
 {
     CXmlDataObject document("Preset", 0);
@@ -322,6 +349,35 @@ TEST(CXmlDataObject, FileFailures)
     malformed.Write("<Preset><v>1</v>");
     EXPECT_FALSE(document.LoadFile(malformed.Path()));
     EXPECT_FALSE(document.LoadFile(nullptr));
+}
+
+TEST(CXmlDataObject, AFailedSaveLeavesThePreviousDocument)
+{
+    CTempFile file;
+    {
+        CXmlDataObject previous("Preset", 0);
+        previous.WriteInt("v", 1);
+        ASSERT_TRUE(previous.SaveFile(file.Path()));
+    }
+    CXmlDataObject larger("Preset", 0);
+    larger.WriteInt("v", 2);
+    larger.WriteString("padding", std::string(1 << 16, 'p').c_str());
+    // A file-size limit holds for the whole process, so the failing save runs in a child; there
+    // the write fails part-way, as on a full disk.
+    EXPECT_EXIT(
+        {
+            rlimit limit;
+            limit.rlim_cur = limit.rlim_max = 4096;
+            signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::_Exit(larger.SaveFile(file.Path()) ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    CXmlDataObject reloaded("Preset", 0);
+    ASSERT_TRUE(reloaded.LoadFile(file.Path()));
+    int value = 0;
+    EXPECT_TRUE(reloaded.ReadInt("v", value));
+    EXPECT_EQ(value, 1);
 }
 
 TEST(CXmlDataObject, OtherLayoutsStoreValuesAsKindElementsOrAttributes)
@@ -363,6 +419,109 @@ TEST(CXmlDataObject, OtherLayoutsStoreValuesAsKindElementsOrAttributes)
         copy.Clear();
         EXPECT_EQ(copy.GetValueCount(), 0);
     }
+}
+
+// Keys that are not XML names, next to names that look like their escaped forms.
+const char* const kAwkwardKeys[] = {"0", "", "a b", "x<y", "-1", ":a", "\x7F", "\xC3\xA9", "\xFF", "_x30_", "_x_",
+                                    "_x41\x01", "_x00_", "plain"};
+
+TEST(CXmlDataObject, EveryKeyRoundTripsThroughTheTextInEveryLayout)
+{
+    typedef Veltis::Core::TDynamicVector<float> FloatVector;
+    typedef std::list<Veltis::Serialization::TSerializableNamedValue<char*>> TextList;
+    using Veltis::Containers::CNamedAttributes;
+    using Veltis::Serialization::CMemDataObject;
+    using Veltis::Serialization::CSerializableNamedAttributes;
+
+    CNamedAttributes attributes;
+    attributes.SetValue("skin", "dark");
+    attributes.SetValue("a b", "");
+    FloatVector values(3);
+    values[0] = 0.5f;
+    values[2] = -2.0f;
+    TextList texts;
+    texts.emplace_back("first", "1");
+    texts.emplace_back("", "2");
+    CMemDataObject memory;
+    memory.WriteInt("0", 7);
+    memory.WriteString("a b", "c");
+    const VeltisTest::CTestGain member(0.75f);
+
+    for (int layout : {0, 1, 2}) {
+        SCOPED_TRACE(testing::Message() << "layout " << layout);
+        CXmlDataObject written("R", layout);
+        int index = 0;
+        for (const char* key : kAwkwardKeys)
+            written.WriteInt(key, index++);
+        CTestSerializable nested([](IWriteDataStream& stream) { return stream.WriteString("1", "one"); });
+        written.WriteObject("1 object", nested);
+        written.WriteObject("attributes", CSerializableNamedAttributes(&attributes));
+        written.WriteObject("vector", Veltis::Serialization::TVectorSerializer<FloatVector>(&values, ""));
+        written.WriteObject("list", Veltis::Serialization::TStdContainerSerializer<TextList>(&texts, ""));
+        written.WriteObject("memory", memory);
+        written.WriteObject("2", Veltis::Serialization::CTypeSerializer(&member));
+
+        CXmlDataObject read("R", layout);
+        const std::string text = CompactText(written);
+        ASSERT_TRUE(LoadText(read, text)) << text;
+        index = 0;
+        for (const char* key : kAwkwardKeys) {
+            SCOPED_TRACE(testing::Message() << "key '" << key << "'");
+            int value = -1;
+            EXPECT_TRUE(read.ReadInt(key, value));
+            EXPECT_EQ(value, index++);
+        }
+        std::string one;
+        CTestSerializable nestedReader(nullptr, [&one](const IReadDataStream& stream) {
+            one = ReadString(stream, "1");
+            return true;
+        });
+        EXPECT_TRUE(read.ReadObject("1 object", nestedReader));
+        EXPECT_EQ(one, "one");
+
+        CNamedAttributes attributesRead;
+        CSerializableNamedAttributes attributesReader(&attributesRead);
+        EXPECT_TRUE(read.ReadObject("attributes", attributesReader));
+        EXPECT_STREQ(attributesRead.GetValue("skin"), "dark");
+        EXPECT_STREQ(attributesRead.GetValue("a b"), "");
+
+        FloatVector valuesRead;
+        Veltis::Serialization::TDynamicVectorDeSerializer<FloatVector> valuesReader(&valuesRead, "");
+        EXPECT_TRUE(read.ReadObject("vector", valuesReader));
+        ASSERT_EQ(valuesRead.GetCount(), 3);
+        EXPECT_EQ(valuesRead[0], 0.5f);
+        EXPECT_EQ(valuesRead[2], -2.0f);
+
+        TextList textsRead;
+        Veltis::Serialization::TStdContainerDeSerializer<TextList::value_type, TextList> textsReader(&textsRead, "");
+        EXPECT_TRUE(read.ReadObject("list", textsReader));
+        ASSERT_EQ(textsRead.size(), 2u);
+        EXPECT_STREQ(textsRead.back().GetValue(), "2");
+
+        CMemDataObject memoryRead;
+        EXPECT_TRUE(read.ReadObject("memory", memoryRead));
+        int seven = 0;
+        EXPECT_TRUE(memoryRead.ReadInt("0", seven));
+        EXPECT_EQ(seven, 7);
+        EXPECT_EQ(ReadString(memoryRead, "a b"), "c");
+
+        Veltis::Serialization::TRuntimeDeSerializer<VeltisTest::ITestFunction> memberRead;
+        EXPECT_TRUE(read.ReadObject("2", memberRead));
+        std::unique_ptr<VeltisTest::ITestFunction> created(memberRead.GetObject());
+        ASSERT_NE(created, nullptr);
+        EXPECT_EQ(created->GetGain(), 0.75f);
+    }
+}
+
+TEST(CXmlDataObject, XmlNamesAreStoredAsTheyAreAndOtherKeysEscaped)
+{
+    CXmlDataObject document("R", 2);
+    document.WriteInt("gain", 1);
+    document.WriteInt("x_x30_", 2);
+    document.WriteInt("0", 3);
+    document.WriteInt("_x30_", 4);
+    EXPECT_EQ(CompactText(document),
+              "<?xml version=\"1.0\" encoding=\"utf-8\" ?><R gain=\"1\" x_x5F_x30_=\"2\" _x30_=\"3\" _x5F_x30_=\"4\" />");
 }
 
 TEST(CXmlDataObject, ObjectReadsSeeOnlyTheirOwnElement)

@@ -49,4 +49,30 @@ TEST(CXmlTextGuard, StrictScanOfLargeTexts)
     }
 }
 
+TEST(CXmlTextGuard, CommentsAndCDATAEndOnlyAfterTheirOpener)
+{
+    // To the parser "<!-->" and "<!--->" open a comment that the "-->" after the CDATA opener ends,
+    // so the elements between the CDATA opener and "]]>" are markup, not character data.
+    struct Case { const char* label; const char* opener; const char* root; };
+    const Case kCases[] = {
+        {"<!--> at the top level", "<!-->", ""},
+        {"<!---> at the top level", "<!--->", ""},
+        {"<!--> inside an element", "<!-->", "R"},
+        {"<!---> inside an element", "<!--->", "R"},
+    };
+    for (const Case& c : kCases) {
+        for (int depth : {257, 300}) {
+            SCOPED_TRACE(testing::Message() << c.label << ", depth " << depth);
+            const std::string open = *c.root ? std::string("<") + c.root + ">" : "";
+            const std::string close = *c.root ? std::string("</") + c.root + ">" : "";
+            const std::string text = open + c.opener + "<![CDATA[-->" + Repeat("<a>", depth) + "]]>" +
+                                     Repeat("</a>", depth) + close;
+            EXPECT_FALSE(CXmlTextGuard::IsSafeToParse(text));
+        }
+    }
+    // Real comments and CDATA sections still hide what they hold.
+    EXPECT_TRUE(CXmlTextGuard::IsSafeToParse("<R><!----><!-- <a> --><![CDATA[]]><![CDATA[" + Repeat("<a>", 300) +
+                                             "]]>" + kSiblings + "</R>"));
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include "Veltis/System/CCriticalSection.h"
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CThread.h"
+#include "support/BoundedWait.h"
 
 using namespace Veltis;
 
@@ -46,7 +47,7 @@ TEST(CCriticalSectionMTTest, OwnerReentersAndMustUnlockAsOftenBeforeAnotherThrea
     EXPECT_FALSE(contender.m_Acquired.load());
 
     lock.Unlock();
-    contender.m_AcquiredEvent.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(contender.m_AcquiredEvent, "the contender to get the lock"));
     EXPECT_TRUE(contender.m_Acquired.load());
     EXPECT_TRUE(thread.Join(-1));
 }
@@ -65,7 +66,7 @@ TEST(CCriticalSectionMTTest, AutoLockHoldsTheLockForItsScope)
         contender.m_AcquiredEvent.Wait(kAbsenceWaitMs);
         EXPECT_FALSE(contender.m_Acquired.load());
     }
-    contender.m_AcquiredEvent.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(contender.m_AcquiredEvent, "the contender to get the lock"));
     EXPECT_TRUE(contender.m_Acquired.load());
     thread.Join(-1);
 }

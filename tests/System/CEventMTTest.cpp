@@ -5,6 +5,7 @@
 
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CThread.h"
+#include "support/BoundedWait.h"
 
 using namespace Veltis::System;
 
@@ -60,7 +61,7 @@ TEST(CEventMTTest, SetReleasesEveryWaiter)
     }
     event.Set();
     for (int i = 0; i < 3; ++i) {
-        waiters[i].m_PassedEvent.Wait(-1);
+        ASSERT_TRUE(VeltisTest::WaitFor(waiters[i].m_PassedEvent, "the waiter to pass"));
         EXPECT_TRUE(threads[i]->Join(-1));
         delete threads[i];
     }
@@ -76,7 +77,7 @@ TEST(CEventMTTest, ResetBlocksLaterWaitersUntilTheNextSet)
     waiter.m_PassedEvent.Wait(kAbsenceWaitMs);
     EXPECT_FALSE(waiter.m_Passed.load());
     event.Set();
-    waiter.m_PassedEvent.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(waiter.m_PassedEvent, "the waiter to pass"));
     EXPECT_TRUE(waiter.m_Passed.load());
     thread.Join(-1);
 }

@@ -6,6 +6,7 @@
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CMTEventProvider.h"
 #include "Veltis/System/CThread.h"
+#include "support/BoundedWait.h"
 #include "support/CCountingCommand.h"
 
 using namespace Veltis;
@@ -23,7 +24,7 @@ struct CBlockingListener {
     void OnNotify()
     {
         m_Running.Set();
-        m_Release.Wait(-1);
+        VeltisTest::WaitFor(m_Release, "the release");
         // Still under the provider's lock: whoever registers after this must see it.
         m_Finished.store(true);
     }
@@ -63,7 +64,7 @@ TEST(CMTEventProviderMTTest, RegistrationFromAnotherThreadWaitsUntilNotifyReturn
 
     CNotifier notifier{&provider};
     System::CThread notifyThread(&CNotifier::Run, &notifier, true);
-    blocking.m_Running.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(blocking.m_Running, "the blocking listener to run"));
 
     VeltisTest::CCountingCommand late;
     CRegistrar registrar;
@@ -76,7 +77,7 @@ TEST(CMTEventProviderMTTest, RegistrationFromAnotherThreadWaitsUntilNotifyReturn
     EXPECT_FALSE(registrar.m_Registered.load());
 
     blocking.m_Release.Set();
-    registrar.m_Done.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(registrar.m_Done, "the registration"));
     EXPECT_TRUE(registrar.m_SawNotifyFinished.load());
     notifyThread.Join(-1);
     registerThread.Join(-1);

@@ -7,6 +7,7 @@
 
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CMessageLoop.h"
+#include "support/BoundedWait.h"
 #include "support/CFunctionCommand.h"
 #include "support/WaitForPosted.h"
 
@@ -108,8 +109,8 @@ TEST(CMessageLoopStressMTTest, ManyThreadsAddingRemovingPostingAndSendingFinishC
         thread.join();
 
     // Timers tick once the queue has drained; every self-removing one then goes.
-    while (selfRemoversDeleted.load() < selfRemoversCreated.load())
-        std::this_thread::yield();
+    VeltisTest::WaitUntil([&] { return selfRemoversDeleted.load() >= selfRemoversCreated.load(); },
+                          "every self-removing timer to go");
 
     EXPECT_EQ(failedSends.load(), 0);
     EXPECT_EQ(postedRan.load(), posted.load());

@@ -9,6 +9,7 @@
 #include "Veltis/System/CCriticalSection.h"
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CMessageLoopThread.h"
+#include "support/BoundedWait.h"
 #include "support/CFunctionCommand.h"
 
 using namespace Veltis;
@@ -103,12 +104,12 @@ TEST_F(CSharedLoopFixture, EightThreadsAcquiringAtOnceCreateExactlyOneLoop)
         for (int i = 0; i < kThreads; ++i) {
             threads.emplace_back([&, i] {
                 TSharedLoop holder;
-                go.Wait(-1);
+                VeltisTest::WaitFor(go, "the start");
                 seen[i] = holder.GetInstance();
                 if (acquired.fetch_add(1) + 1 == kThreads)
                     allAcquired.Set();
                 // Nobody releases before everyone holds a reference.
-                allAcquired.Wait(-1);
+                VeltisTest::WaitFor(allAcquired, "every thread to hold the loop");
             });
         }
         go.Set();
@@ -133,7 +134,7 @@ TEST_F(CSharedLoopFixture, TheLastReleaseFromALoopCommandDeletesTheLoopAfterTheC
                    returned.store(true);
                }),
                true);
-    destroyed.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(destroyed, "the loop to be destroyed"));
     CCountedLoopThread::s_DestroyedEvent = nullptr;
     EXPECT_TRUE(returned.load());
     EXPECT_EQ(CCountedLoopThread::s_Destroyed.load(), 1);

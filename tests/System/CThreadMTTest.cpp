@@ -7,6 +7,7 @@
 #include "Veltis/System/CCommandThread.h"
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CThread.h"
+#include "support/BoundedWait.h"
 
 using namespace Veltis;
 
@@ -26,7 +27,7 @@ struct CGatedWork {
         if (self->m_Thread)
             self->m_WasCurrentThread.store(self->m_Thread->IsCurrentThread());
         self->m_Entered.Set();
-        self->m_Release.Wait(-1);
+        VeltisTest::WaitFor(self->m_Release, "the release");
         self->m_Finished.store(true);
     }
 
@@ -48,7 +49,7 @@ TEST(CThreadMTTest, TimedJoinReturnsAtOnceWithoutWaiting)
 {
     CGatedWork work;
     System::CThread thread(&CGatedWork::Run, &work, true);
-    work.m_Entered.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(work.m_Entered, "the routine to start"));
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(thread.Join(5000));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));

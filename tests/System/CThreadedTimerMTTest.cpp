@@ -6,6 +6,7 @@
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CMessageLoopThread.h"
 #include "Veltis/System/CThreadedTimer.h"
+#include "support/BoundedWait.h"
 #include "support/CCountingCommand.h"
 #include "support/CFunctionCommand.h"
 #include "support/WaitForPosted.h"
@@ -44,7 +45,7 @@ TEST_F(CThreadedTimerFixture, TicksRunOnTheClientThread)
         ticked.Set();
     });
     OnClient([&] { m_Timer.AddTimer(10, command); });
-    ticked.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(ticked, "a tick"));
     EXPECT_TRUE(onClient.load());
     OnClient([&] {
         Core::ICommand* pointer = &command;
@@ -60,7 +61,7 @@ TEST_F(CThreadedTimerFixture, DisablingStopsTheTicksAndEnablingResumesThemWithTh
     System::CEvent ticked;
     CFunctionCommand command([&ticked] { ticked.Set(); });
     OnClient([&] { m_Timer.AddTimer(10, command); });
-    ticked.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(ticked, "a tick"));
 
     m_Timer.Enable(false);
     m_Timer.Enable(false);
@@ -76,7 +77,7 @@ TEST_F(CThreadedTimerFixture, DisablingStopsTheTicksAndEnablingResumesThemWithTh
     ticked.Reset();
     m_Timer.Enable(true);
     EXPECT_EQ(listener.GetCount(), 2);
-    ticked.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(ticked, "a tick"));
     EXPECT_GT(command.GetCount(), count);
 
     OnClient([&] {
@@ -101,7 +102,7 @@ TEST(CThreadedTimerMTTest, ADisabledTimerStartsNoThreadUntilEnabled)
     never.Wait(50);
     EXPECT_EQ(command.GetCount(), 0);
     timer.Enable(true);
-    ticked.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(ticked, "a tick"));
     timer.Enable(false);
     VeltisTest::WaitForPosted(client);
 }

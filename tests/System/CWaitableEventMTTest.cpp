@@ -5,6 +5,7 @@
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/CThread.h"
 #include "Veltis/System/CWaitableEvent.h"
+#include "support/BoundedWait.h"
 
 using namespace Veltis::System;
 
@@ -44,7 +45,7 @@ TEST(CWaitableEventMTTest, TwoSetsBeforeOneWaitWakeItOnceAndTheNextWaitBlocks)
     EXPECT_EQ(passes.load(), 0);
 
     event.Set();
-    passed.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(passed, "a waiter to pass"));
     EXPECT_EQ(passes.load(), 1);
     thread.Join(-1);
 }
@@ -60,7 +61,7 @@ TEST(CWaitableEventMTTest, EachSetReleasesOneWaiter)
     CThread secondThread(&CWaiter::Run, &second, true);
 
     event.Set();
-    passed.Wait(-1);
+    ASSERT_TRUE(VeltisTest::WaitFor(passed, "a waiter to pass"));
     passed.Reset();
     EXPECT_EQ(passes.load(), 1);
     passed.Wait(kAbsenceWaitMs);

@@ -1,18 +1,21 @@
 #pragma once
 
+#include <memory>
+
 #include "Veltis/System/CEvent.h"
 #include "Veltis/System/IThreadInvoker.h"
+#include "support/BoundedWait.h"
 #include "support/CFunctionCommand.h"
 
 namespace VeltisTest {
 
-// Waits until every command posted to the invoker so far has run (a Send would jump the queue).
-inline void WaitForPosted(Veltis::System::IThreadInvoker& invoker)
+// Waits (bounded) until every command posted to the invoker so far has run (a Send would jump the
+// queue). The marker is owned by the invoker, so a time-out leaves nothing dangling behind.
+inline bool WaitForPosted(Veltis::System::IThreadInvoker& invoker)
 {
-    Veltis::System::CEvent ran;
-    CFunctionCommand marker([&ran] { ran.Set(); });
-    invoker.Post(&marker, false);
-    ran.Wait(-1);
+    std::shared_ptr<Veltis::System::CEvent> ran = std::make_shared<Veltis::System::CEvent>();
+    invoker.Post(new CFunctionCommand([ran] { ran->Set(); }), true);
+    return WaitFor(*ran, "the posted commands to run");
 }
 
 } // namespace VeltisTest

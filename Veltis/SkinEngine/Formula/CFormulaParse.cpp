@@ -5,7 +5,6 @@
 #include "FormulaLexer.h"
 #include "FormulaParser.h"
 
-#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -98,8 +97,11 @@ CFormulaParse::~CFormulaParse()
 void CFormulaParse::Run(char const* formula)
 {
     std::size_t const length = std::strlen(formula);
-    if (length > UINT32_MAX)
+    if (length > kMaximumTextLength)
+    {
+        m_SyntaxErrorCount = 1;
         return;
+    }
     m_Recognizers = new (std::nothrow) SRecognizers;
     if (m_Recognizers == nullptr)
         return;

@@ -14,6 +14,8 @@ public:
     // per parenthesis, and the tree walkers and the objects built from a tree once or twice per level.
     static constexpr int kMaximumParenthesisDepth = 128;
     static constexpr int kMaximumTreeDepth = 1024;
+    // Skin formulas are short; the recognizers' cost per byte is high enough that a long text hangs.
+    static constexpr unsigned kMaximumTextLength = 65536;
 
     explicit CFormulaParse(char const* formula);
     ~CFormulaParse();
@@ -23,7 +25,7 @@ public:
     // The tree of a formula without syntax errors, within the depth limits; null otherwise.
     ANTLR3_BASE_TREE_struct* GetTree() const { return m_Tree; }
 
-    // The parser's syntax-error count; nesting beyond the limits counts as one error.
+    // The parser's syntax-error count; a text or a nesting beyond the limits counts as one error.
     unsigned GetSyntaxErrorCount() const { return m_SyntaxErrorCount; }
 
 private:

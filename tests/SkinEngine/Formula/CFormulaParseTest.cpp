@@ -203,6 +203,27 @@ TEST(FormulaParser, DeepNestingFailsWithoutOverflowingTheStack)
     }
 }
 
+TEST(FormulaParser, TextsBeyondTheLengthLimitAreSyntaxErrors)
+{
+    std::size_t const limit = CFormulaParse::kMaximumTextLength;
+    struct Case
+    {
+        char const* name;
+        std::string text;
+        char const* tree;
+    };
+    Case const cases[] = {
+        {"at the limit", "1" + std::string(limit - 1, ' '), "INTEGER:1"},
+        {"one byte over", "1" + std::string(limit, ' '), "error"},
+        {"100 KB of '<'", std::string(100 * 1024, '<'), "error"},
+    };
+    for (Case const& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Parse(c.text.c_str()), c.tree);
+    }
+}
+
 TEST(FormulaParser, ClosingParenthesesWithNoneOpenDoNotHideDepth)
 {
     int const tooDeep = CFormulaParse::kMaximumParenthesisDepth + 1;

@@ -1,0 +1,45 @@
+#pragma once
+
+// The toolkit's test harness, for the host stand-in, tools and tests only: failure reports, a clean
+// slate and the leak check.
+
+#include "Native/Types.h"
+
+#include <functional>
+#include <string>
+
+namespace Native {
+namespace Harness {
+
+enum class EPolicy {
+    // Reports go to the standard error stream and defaults are taken (tools).
+    Lenient,
+    // Reports go to the failure handler (tests).
+    Strict,
+};
+
+using FailureHandler = std::function<void(const std::string& message)>;
+
+NATIVE_EXPORT void SetFailureHandler(FailureHandler handler);
+NATIVE_EXPORT void SetPolicy(EPolicy policy);
+NATIVE_EXPORT EPolicy GetPolicy();
+// Reports a misuse of the toolkit under the current policy.
+NATIVE_EXPORT void Report(const std::string& message);
+
+// Drains the fallback pools and any outer pool, opens an outer pool on the calling thread, runs the
+// reset hooks; objects made before are no longer counted.
+NATIVE_EXPORT void Reset();
+// Objects made since Reset and alive, of the named class or a subclass (all for null); immortal
+// objects never count.
+NATIVE_EXPORT size_t LiveObjects(const char* className = nullptr);
+// Drains the outer pool, reports leaked objects by class name and the problems of the clean checks;
+// true when there was nothing to report.
+NATIVE_EXPORT bool CheckClean();
+
+// A hook run by every Reset.
+NATIVE_EXPORT void RegisterResetHook(std::function<void()> hook);
+// A check run by CheckClean: answers the problem, or "" when clean.
+NATIVE_EXPORT void RegisterCleanCheck(std::function<std::string()> check);
+
+} // namespace Harness
+} // namespace Native

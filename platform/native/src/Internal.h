@@ -1,0 +1,81 @@
+#pragma once
+
+// The toolkit's own view of classes, selectors and objects; never included by its users.
+
+#include "Native/Runtime.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace Native {
+
+struct objc_selector {
+    std::string name;
+    // The encoding of a listed selector, else null.
+    const char* listedEncoding;
+};
+
+struct objc_ivar {
+    std::string name;
+    std::string types;
+    size_t slot;
+};
+
+struct MethodRecord {
+    IMP imp;
+    std::string types;
+    // The signature string of the last send that matched, so equal sends skip the comparison.
+    mutable std::atomic<const char*> matched{nullptr};
+};
+
+// Method tables and ivars are immutable once the class is registered, so dispatch reads them unlocked.
+struct objc_class {
+    std::string name;
+    Class superclass = nullptr;
+    // The nearest built-in ancestor (itself for a built-in class).
+    Class builtin = nullptr;
+    BuiltinFactory factory = nullptr;
+    bool isBuiltin = false;
+    bool registered = false;
+    std::unordered_map<SEL, std::unique_ptr<MethodRecord>> methods;
+    std::vector<std::unique_ptr<objc_ivar>> ivars;
+    // Slots of the class and its ancestors.
+    size_t slotCount = 0;
+    // Objects whose class is exactly this one.
+    std::atomic<long> instances{0};
+    // Guarded by the registry lock.
+    long subclasses = 0;
+};
+
+// The parts of NSObject that only the toolkit touches.
+struct RuntimeAccess {
+    static Class ClassOf(const NSObject* object);
+    static void Adopt(NSObject* object, Class cls);
+    static void MakeImmortal(NSObject* object);
+    static bool IsImmortal(const NSObject* object) { return object->m_Immortal; }
+    static uint64_t Generation(const NSObject* object) { return object->m_Generation; }
+    static void Destroy(NSObject* object) { delete object; }
+    static void** Slot(NSObject* object, size_t index) { return &object->m_Slots[index]; }
+    static void GrowSlots(NSObject* object, size_t count);
+};
+
+// Reports through the harness, printf-style.
+void ReportF(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Makes the Foundation classes; runs once, before the first class lookup.
+void DefineFoundationClasses();
+// DefineBuiltinClass without the one-time set-up (for the set-up itself).
+Class DefineBuiltinClassUnchecked(const char* name, Class superclass, BuiltinFactory factory,
+                                  const std::function<void(Class)>& define);
+
+// Objects alive, for the harness.
+void ForEachLiveObject(const std::function<void(const NSObject*)>& visit);
+uint64_t CurrentGeneration();
+void NextGeneration();
+
+// Pools, for the harness.
+void DrainFallbackPools();
+
+} // namespace Native
