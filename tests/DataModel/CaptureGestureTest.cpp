@@ -5,7 +5,7 @@
 #include "Veltis/DataModel/Objects/CCaptureSurface.h"
 #include "Veltis/DataModel/Objects/CParamTextEnumValueBuilderString.h"
 
-#include "support/CCountingCommand.h"
+#include "support/CaptureSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 using namespace Veltis::DataModel;
 using namespace Veltis::DataModel::Objects;
 using Veltis::Core::ICapture;
-using VeltisTest::CCountingCommand;
+using VeltisTest::CGestureLog;
 
 namespace {
 
@@ -49,11 +49,8 @@ TEST(CaptureGestureTest, EveryCaptureClassHasTwoStatesWithoutNesting)
     for (const SCaptureClass& c : CaptureClasses()) {
         SCOPED_TRACE(c.name);
         std::unique_ptr<ICapture> object = c.make();
-        std::vector<int> log;
-        CCountingCommand begin(kBegin, &log);
-        CCountingCommand end(kEnd, &log);
-        object->GetBeginCaptureEvent().AddListener(begin);
-        object->GetEndCaptureEvent().AddListener(end);
+        CGestureLog log;
+        log.Watch(*object, kBegin, kEnd);
 
         object->EndCapture();
         EXPECT_FALSE(object->IsCaptured());
@@ -64,10 +61,7 @@ TEST(CaptureGestureTest, EveryCaptureClassHasTwoStatesWithoutNesting)
         object->EndCapture();
         EXPECT_FALSE(object->IsCaptured());
         object->EndCapture();
-        EXPECT_EQ(log, (std::vector<int>{kBegin, kEnd}));
-
-        object->GetBeginCaptureEvent().RemoveListener(&begin);
-        object->GetEndCaptureEvent().RemoveListener(&end);
+        EXPECT_EQ(log.Take(), (std::vector<int>{kBegin, kEnd}));
     }
 }
 
