@@ -7,6 +7,7 @@ set(_veltis_known_subsystems
     VeltisFormula
     VeltisDataModel
     VeltisLayout
+    VeltisGraphics
 )
 set(VELTIS_ALL_SUBSYSTEMS "")
 foreach(_name IN LISTS _veltis_known_subsystems)
