@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace Native {
 
@@ -204,54 +205,49 @@ void CGContextRelease(CGContextRef context)
 
 namespace {
 
-const CGContextImpl* BitmapOf(CGContextRef context)
+// What read answers for a bitmap context; zero for NULL and for a window context.
+template <class Read>
+auto BitmapAnswer(CGContextRef context, Read read) -> decltype(read(std::declval<const CGContextImpl&>()))
 {
     const CGContextImpl* impl = context ? ImplOf<CGContextImpl>(context) : nullptr;
-    return impl && impl->bitmap ? impl : nullptr;
+    return impl && impl->bitmap ? read(*impl) : decltype(read(*impl)){};
 }
 
 } // namespace
 
 void* CGBitmapContextGetData(CGContextRef context)
 {
-    const CGContextImpl* bitmap = BitmapOf(context);
-    return bitmap ? bitmap->data : nullptr;
+    return BitmapAnswer(context, [](const CGContextImpl& c) -> void* { return c.data; });
 }
 
 size_t CGBitmapContextGetWidth(CGContextRef context)
 {
-    const CGContextImpl* bitmap = BitmapOf(context);
-    return bitmap ? bitmap->width : 0;
+    return BitmapAnswer(context, [](const CGContextImpl& c) { return c.width; });
 }
 
 size_t CGBitmapContextGetHeight(CGContextRef context)
 {
-    const CGContextImpl* bitmap = BitmapOf(context);
-    return bitmap ? bitmap->height : 0;
+    return BitmapAnswer(context, [](const CGContextImpl& c) { return c.height; });
 }
 
 size_t CGBitmapContextGetBitsPerComponent(CGContextRef context)
 {
-    const CGContextImpl* bitmap = BitmapOf(context);
-    return bitmap ? bitmap->format->bitsPerComponent : 0;
+    return BitmapAnswer(context, [](const CGContextImpl& c) { return c.format->bitsPerComponent; });
 }
 
 size_t CGBitmapContextGetBitsPerPixel(CGContextRef context)
 {
-    const CGContextImpl* bitmap = BitmapOf(context);
-    return bitmap ? bitmap->format->bitsPerPixel : 0;
+    return BitmapAnswer(context, [](const CGContextImpl& c) { return c.format->bitsPerPixel; });
 }
 
 size_t CGBitmapContextGetBytesPerRow(CGContextRef context)
 {
-    const CGContextImpl* bitmap = BitmapOf(context);
-    return bitmap ? bitmap->bytesPerRow : 0;
+    return BitmapAnswer(context, [](const CGContextImpl& c) { return c.bytesPerRow; });
 }
 
 CGBitmapInfo CGBitmapContextGetBitmapInfo(CGContextRef context)
 {
-    const CGContextImpl* bitmap = BitmapOf(context);
-    return bitmap ? bitmap->format->info : 0;
+    return BitmapAnswer(context, [](const CGContextImpl& c) { return c.format->info; });
 }
 
 // Graphics state
