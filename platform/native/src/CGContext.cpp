@@ -78,6 +78,7 @@ CGContextRef MakeContext(cairo_surface_t* surface, size_t width, size_t height)
     context->surface = surface;
     context->width = width;
     context->height = height;
+    context->state.deviceClip = CGRect{{0, 0}, {static_cast<CGFloat>(width), static_cast<CGFloat>(height)}};
     context->cairo = cairo_create(surface);
     if (cairo_status(context->cairo) != CAIRO_STATUS_SUCCESS) {
         context->release();
@@ -358,6 +359,28 @@ void CGContextSetShouldAntialias(CGContextRef context, bool shouldAntialias)
         impl->state.antialias = shouldAntialias;
 }
 
+namespace {
+
+// The bounding box of the rectangle's corners mapped by the transform.
+CGRect BoundsOfMapped(const CGRect& rect, const CGAffineTransform& t)
+{
+    double x0 = rect.origin.x, y0 = rect.origin.y;
+    double x1 = x0 + rect.size.width, y1 = y0 + rect.size.height;
+    const double kCorners[4][2] = {{x0, y0}, {x1, y0}, {x0, y1}, {x1, y1}};
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+    for (int i = 0; i < 4; ++i) {
+        double x = t.a * kCorners[i][0] + t.c * kCorners[i][1] + t.tx;
+        double y = t.b * kCorners[i][0] + t.d * kCorners[i][1] + t.ty;
+        minX = i == 0 ? x : std::min(minX, x);
+        maxX = i == 0 ? x : std::max(maxX, x);
+        minY = i == 0 ? y : std::min(minY, y);
+        maxY = i == 0 ? y : std::max(maxY, y);
+    }
+    return CGRect{{minX, minY}, {maxX - minX, maxY - minY}};
+}
+
+} // namespace
+
 void CGContextClipToRect(CGContextRef context, CGRect rect)
 {
     CGContextImpl* impl = Checked(context, "CGContextClipToRect");
@@ -365,9 +388,18 @@ void CGContextClipToRect(CGContextRef context, CGRect rect)
         return;
     cairo_t* cairo = impl->cairo;
     cairo_new_path(cairo);
+    CGRect& box = impl->state.deviceClip;
     // Without a usable transform or rectangle nothing stays visible (an empty path clips everything).
-    if (!impl->singular && IsFinite(rect))
+    if (!impl->singular && IsFinite(rect)) {
         cairo_rectangle(cairo, rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
+        CGRect mapped = BoundsOfMapped(rect, impl->state.ctm);
+        double x0 = std::max(box.origin.x, mapped.origin.x), y0 = std::max(box.origin.y, mapped.origin.y);
+        double x1 = std::min(box.origin.x + box.size.width, mapped.origin.x + mapped.size.width);
+        double y1 = std::min(box.origin.y + box.size.height, mapped.origin.y + mapped.size.height);
+        box = x1 > x0 && y1 > y0 ? CGRect{{x0, y0}, {x1 - x0, y1 - y0}} : CGRect{{0, 0}, {0, 0}};
+    } else {
+        box = CGRect{{0, 0}, {0, 0}};
+    }
     cairo_set_antialias(cairo, impl->state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
     cairo_clip(cairo);
 }
@@ -375,11 +407,14 @@ void CGContextClipToRect(CGContextRef context, CGRect rect)
 CGRect CGContextGetClipBoundingBox(CGContextRef context)
 {
     CGContextImpl* impl = Checked(context, "CGContextGetClipBoundingBox");
-    if (!impl || impl->singular)
+    if (!impl || impl->singular || impl->state.deviceClip.size.width <= 0)
         return CGRect{{0, 0}, {0, 0}};
-    double x1, y1, x2, y2;
-    cairo_clip_extents(impl->cairo, &x1, &y1, &x2, &y2);
-    return CGRect{{x1, y1}, {x2 - x1, y2 - y1}};
+    // Kept in device space, where cairo would round it to whole pixels.
+    const CGAffineTransform& t = impl->state.ctm;
+    double det = t.a * t.d - t.b * t.c;
+    CGAffineTransform inverse = {t.d / det, -t.b / det, -t.c / det, t.a / det, (t.c * t.ty - t.d * t.tx) / det,
+                                 (t.b * t.tx - t.a * t.ty) / det};
+    return BoundsOfMapped(impl->state.deviceClip, inverse);
 }
 
 // Drawing

@@ -85,6 +85,8 @@ struct GraphicsState {
     CGFloat stroke[4] = {0, 0, 0, 1};
     CGFloat alpha = 1;
     bool antialias = true;
+    // The clip's bounding box in device space (y up).
+    CGRect deviceClip = {{0, 0}, {0, 0}};
 };
 
 class CGContextImpl final : public CGContext {

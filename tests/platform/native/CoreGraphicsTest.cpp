@@ -342,6 +342,20 @@ TEST_F(CoreGraphicsTest, ClipIntersectsInUserSpace)
         {"translated", [](CGContextRef c) { CGContextTranslateCTM(c, 2, 1); }, {{-2, -1}, {10, 10}}},
         {"flipped", [](CGContextRef c) { Flip(c, 10); }, {{0, 0}, {10, 10}}},
         {"scaled", [](CGContextRef c) { CGContextScaleCTM(c, 2, 2); }, {{0, 0}, {5, 5}}},
+        {"clipped between pixels", [](CGContextRef c) { CGContextClipToRect(c, CGRectMake(1.25, 2.5, 3.5, 4.25)); },
+         {{1.25, 2.5}, {3.5, 4.25}}},
+        {"flipped and clipped",
+         [](CGContextRef c) {
+             Flip(c, 10);
+             CGContextClipToRect(c, CGRectMake(-3, 8.5, 5, 5));
+         },
+         {{0, 8.5}, {2, 1.5}}},
+        {"clipped apart",
+         [](CGContextRef c) {
+             CGContextClipToRect(c, CGRectMake(0, 0, 2, 2));
+             CGContextClipToRect(c, CGRectMake(3, 3, 2, 2));
+         },
+         {{0, 0}, {0, 0}}},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
