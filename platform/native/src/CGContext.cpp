@@ -68,6 +68,30 @@ private:
     CGContextImpl* m_Context;
 };
 
+// Cairo refuses any other matrix by failing the whole context for good.
+bool IsInvertible(const cairo_matrix_t& m)
+{
+    double determinant = m.xx * m.yy - m.yx * m.xy;
+    return std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) && std::isfinite(m.x0) &&
+           std::isfinite(m.y0);
+}
+
+// Pixman samples images through a 16.16 fixed-point transform; near its limits cairo falls back on
+// temporary images that can fail the whole context. No image is drawn scaled beyond 4096 times.
+bool CanPlaceImage(const cairo_matrix_t& device)
+{
+    if (!IsInvertible(device))
+        return false;
+    cairo_matrix_t inverse = device;
+    cairo_matrix_invert(&inverse);
+    const double kMaxScale = 4096, kMaxOffset = 1 << 30;
+    for (const cairo_matrix_t* m : {&device, const_cast<const cairo_matrix_t*>(&inverse)})
+        if (!(std::fabs(m->xx) <= kMaxScale && std::fabs(m->yx) <= kMaxScale && std::fabs(m->xy) <= kMaxScale &&
+              std::fabs(m->yy) <= kMaxScale && std::fabs(m->x0) <= kMaxOffset && std::fabs(m->y0) <= kMaxOffset))
+            return false;
+    return true;
+}
+
 CGContextRef MakeContext(cairo_surface_t* surface, size_t width, size_t height)
 {
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
@@ -116,10 +140,7 @@ void CGContextImpl::ApplyTransform()
     cairo_matrix_t flip = {1, 0, 0, -1, 0, static_cast<double>(height)};
     cairo_matrix_t device;
     cairo_matrix_multiply(&device, &ctm, &flip);
-    double determinant = device.xx * device.yy - device.yx * device.xy;
-    // Cairo refuses such a matrix by failing the whole context for good.
-    singular = !(std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) &&
-                 std::isfinite(device.x0) && std::isfinite(device.y0));
+    singular = !IsInvertible(device);
     if (!singular)
         cairo_set_matrix(cairo, &device);
 }
@@ -460,15 +481,19 @@ void CGContextDrawImage(CGContextRef context, CGRect rect, CGImageRef image)
     if (!pass || !image || !IsFinite(rect) || rect.size.width <= 0 || rect.size.height <= 0)
         return;
     const CGImageImpl* source = ImplOf<CGImageImpl>(image);
-    cairo_surface_t* surface = source->CreateSurface();
-    if (!surface)
-        return;
     cairo_t* cairo = pass.Cairo();
     double width = static_cast<double>(source->width), height = static_cast<double>(source->height);
-    cairo_save(cairo);
     // Image rows run downwards from the rectangle's top edge, which is its max-y in user space.
-    cairo_translate(cairo, rect.origin.x, rect.origin.y + rect.size.height);
-    cairo_scale(cairo, rect.size.width / width, -rect.size.height / height);
+    cairo_matrix_t placement = {rect.size.width / width, 0, 0, -rect.size.height / height, rect.origin.x,
+                                rect.origin.y + rect.size.height};
+    cairo_matrix_t user, device;
+    cairo_get_matrix(cairo, &user);
+    cairo_matrix_multiply(&device, &placement, &user);
+    cairo_surface_t* surface = CanPlaceImage(device) ? source->CreateSurface() : nullptr;
+    if (!surface)
+        return;
+    cairo_save(cairo);
+    cairo_set_matrix(cairo, &device);
     cairo_set_source_surface(cairo, surface, 0, 0);
     cairo_pattern_set_extend(cairo_get_source(cairo), CAIRO_EXTEND_PAD);
     cairo_pattern_set_filter(cairo_get_source(cairo), CAIRO_FILTER_GOOD);
