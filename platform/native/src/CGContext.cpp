@@ -19,55 +19,6 @@ bool IsFinite(const CGRect& rect)
            std::isfinite(rect.size.height);
 }
 
-CGFloat Clamp01(CGFloat value)
-{
-    return std::isnan(value) ? 0 : std::min<CGFloat>(1, std::max<CGFloat>(0, value));
-}
-
-// The context, or null after reporting a NULL one (or one that no creation call made).
-CGContextImpl* Checked(CGContextRef context, const char* call)
-{
-    CGContextImpl* impl = context ? ImplOf<CGContextImpl>(context) : nullptr;
-    if (!impl || !impl->cairo) {
-        ReportF("%s: %s", call, context ? "not a drawing context" : "NULL context");
-        return nullptr;
-    }
-    return impl;
-}
-
-// Holds the context for one drawing call; empty when there is nothing to draw on.
-class DrawingPass {
-public:
-    DrawingPass(CGContextRef context, const char* call) : m_Context(Checked(context, call))
-    {
-        if (m_Context && m_Context->singular)
-            m_Context = nullptr;
-        if (m_Context)
-            m_Context->BeginDrawing();
-    }
-    ~DrawingPass()
-    {
-        if (m_Context)
-            m_Context->EndDrawing();
-    }
-    DrawingPass(const DrawingPass&) = delete;
-    DrawingPass& operator=(const DrawingPass&) = delete;
-
-    explicit operator bool() const { return m_Context != nullptr; }
-    cairo_t* Cairo() const { return m_Context->cairo; }
-    // Colour times the global alpha, and the anti-aliasing of the state.
-    void SetSource(const CGFloat (&rgba)[4]) const
-    {
-        const GraphicsState& state = m_Context->state;
-        cairo_set_source_rgba(m_Context->cairo, rgba[0], rgba[1], rgba[2], rgba[3] * state.alpha);
-        cairo_set_antialias(m_Context->cairo, state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
-    }
-    CGFloat Alpha() const { return m_Context->state.alpha; }
-
-private:
-    CGContextImpl* m_Context;
-};
-
 // Cairo refuses any other matrix by failing the whole context for good.
 bool IsInvertible(const cairo_matrix_t& m)
 {
@@ -123,6 +74,42 @@ void SetRGBA(CGFloat (&target)[4], CGFloat r, CGFloat g, CGFloat b, CGFloat alph
 }
 
 } // namespace
+
+CGContextImpl* CheckedContext(CGContextRef context, const char* call)
+{
+    CGContextImpl* impl = context ? ImplOf<CGContextImpl>(context) : nullptr;
+    if (!impl || !impl->cairo) {
+        ReportF("%s: %s", call, context ? "not a drawing context" : "NULL context");
+        return nullptr;
+    }
+    return impl;
+}
+
+DrawingPass::DrawingPass(CGContextRef context, const char* call) : m_Context(CheckedContext(context, call))
+{
+    if (m_Context && m_Context->singular)
+        m_Context = nullptr;
+    if (m_Context)
+        m_Context->BeginDrawing();
+}
+
+DrawingPass::~DrawingPass()
+{
+    if (m_Context)
+        m_Context->EndDrawing();
+}
+
+void DrawingPass::SetSource(const CGFloat (&rgba)[4]) const
+{
+    const GraphicsState& state = m_Context->state;
+    cairo_set_source_rgba(m_Context->cairo, rgba[0], rgba[1], rgba[2], rgba[3] * state.alpha);
+    m_Context->ApplyAntialias();
+}
+
+void CGContextImpl::ApplyAntialias()
+{
+    cairo_set_antialias(cairo, state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+}
 
 CGContextImpl::~CGContextImpl()
 {
@@ -276,7 +263,7 @@ CGBitmapInfo CGBitmapContextGetBitmapInfo(CGContextRef context)
 
 void CGContextSaveGState(CGContextRef context)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSaveGState")) {
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSaveGState")) {
         impl->saved.push_back(impl->state);
         cairo_save(impl->cairo);
     }
@@ -284,7 +271,7 @@ void CGContextSaveGState(CGContextRef context)
 
 void CGContextRestoreGState(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextRestoreGState");
+    CGContextImpl* impl = CheckedContext(context, "CGContextRestoreGState");
     if (!impl || impl->saved.empty())
         return;
     impl->state = impl->saved.back();
@@ -298,7 +285,7 @@ namespace {
 // Pre-multiplies the CTM by the step (a, b, c, d, tx, ty): the step applies to user coordinates first.
 void ConcatCTM(CGContextRef context, const char* call, const CGAffineTransform& step)
 {
-    CGContextImpl* impl = Checked(context, call);
+    CGContextImpl* impl = CheckedContext(context, call);
     if (!impl)
         return;
     const CGAffineTransform t = impl->state.ctm;
@@ -328,55 +315,55 @@ void CGContextRotateCTM(CGContextRef context, CGFloat angle)
 
 CGAffineTransform CGContextGetCTM(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextGetCTM");
+    CGContextImpl* impl = CheckedContext(context, "CGContextGetCTM");
     return impl ? impl->state.ctm : CGAffineTransformIdentity;
 }
 
 void CGContextSetTextMatrix(CGContextRef context, CGAffineTransform matrix)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetTextMatrix"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetTextMatrix"))
         impl->textMatrix = matrix;
 }
 
 CGAffineTransform CGContextGetTextMatrix(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextGetTextMatrix");
+    CGContextImpl* impl = CheckedContext(context, "CGContextGetTextMatrix");
     return impl ? impl->textMatrix : CGAffineTransformIdentity;
 }
 
 void CGContextSetTextPosition(CGContextRef context, CGFloat x, CGFloat y)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetTextPosition"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetTextPosition"))
         impl->textPosition = {x, y};
 }
 
 CGPoint CGContextGetTextPosition(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextGetTextPosition");
+    CGContextImpl* impl = CheckedContext(context, "CGContextGetTextPosition");
     return impl ? impl->textPosition : CGPoint{0, 0};
 }
 
 void CGContextSetRGBStrokeColor(CGContextRef context, CGFloat r, CGFloat g, CGFloat b, CGFloat alpha)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetRGBStrokeColor"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetRGBStrokeColor"))
         SetRGBA(impl->state.stroke, r, g, b, alpha);
 }
 
 void CGContextSetRGBFillColor(CGContextRef context, CGFloat r, CGFloat g, CGFloat b, CGFloat alpha)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetRGBFillColor"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetRGBFillColor"))
         SetRGBA(impl->state.fill, r, g, b, alpha);
 }
 
 void CGContextSetAlpha(CGContextRef context, CGFloat alpha)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetAlpha"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetAlpha"))
         impl->state.alpha = Clamp01(alpha);
 }
 
 void CGContextSetShouldAntialias(CGContextRef context, bool shouldAntialias)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetShouldAntialias"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetShouldAntialias"))
         impl->state.antialias = shouldAntialias;
 }
 
@@ -404,7 +391,7 @@ CGRect BoundsOfMapped(const CGRect& rect, const CGAffineTransform& t)
 
 void CGContextClipToRect(CGContextRef context, CGRect rect)
 {
-    CGContextImpl* impl = Checked(context, "CGContextClipToRect");
+    CGContextImpl* impl = CheckedContext(context, "CGContextClipToRect");
     if (!impl)
         return;
     cairo_t* cairo = impl->cairo;
@@ -421,13 +408,13 @@ void CGContextClipToRect(CGContextRef context, CGRect rect)
     } else {
         box = CGRect{{0, 0}, {0, 0}};
     }
-    cairo_set_antialias(cairo, impl->state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    impl->ApplyAntialias();
     cairo_clip(cairo);
 }
 
 CGRect CGContextGetClipBoundingBox(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextGetClipBoundingBox");
+    CGContextImpl* impl = CheckedContext(context, "CGContextGetClipBoundingBox");
     if (!impl || impl->singular || impl->state.deviceClip.size.width <= 0)
         return CGRect{{0, 0}, {0, 0}};
     // Kept in device space, where cairo would round it to whole pixels.
@@ -445,7 +432,7 @@ void CGContextFillRect(CGContextRef context, CGRect rect)
     DrawingPass pass(context, "CGContextFillRect");
     if (!pass || !IsFinite(rect))
         return;
-    pass.SetSource(ImplOf<CGContextImpl>(context)->state.fill);
+    pass.SetSource(pass.Context().state.fill);
     cairo_new_path(pass.Cairo());
     cairo_rectangle(pass.Cairo(), rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
     cairo_fill(pass.Cairo());
@@ -471,7 +458,7 @@ void CGContextStrokeLineSegments(CGContextRef context, const CGPoint* points, si
         cairo_move_to(cairo, from.x, from.y);
         cairo_line_to(cairo, to.x, to.y);
     }
-    pass.SetSource(ImplOf<CGContextImpl>(context)->state.stroke);
+    pass.SetSource(pass.Context().state.stroke);
     cairo_stroke(cairo);
 }
 
@@ -497,31 +484,30 @@ void CGContextDrawImage(CGContextRef context, CGRect rect, CGImageRef image)
     cairo_set_source_surface(cairo, surface, 0, 0);
     cairo_pattern_set_extend(cairo_get_source(cairo), CAIRO_EXTEND_PAD);
     cairo_pattern_set_filter(cairo_get_source(cairo), CAIRO_FILTER_GOOD);
-    cairo_set_antialias(cairo, ImplOf<CGContextImpl>(context)->state.antialias ? CAIRO_ANTIALIAS_DEFAULT
-                                                                                  : CAIRO_ANTIALIAS_NONE);
+    pass.Context().ApplyAntialias();
     cairo_new_path(cairo);
     cairo_rectangle(cairo, 0, 0, width, height);
     cairo_clip(cairo);
-    cairo_paint_with_alpha(cairo, pass.Alpha());
+    cairo_paint_with_alpha(cairo, pass.Context().state.alpha);
     cairo_restore(cairo);
     cairo_surface_destroy(surface);
 }
 
 void CGContextDrawLayerAtPoint(CGContextRef context, CGPoint, CGLayerRef)
 {
-    Checked(context, "CGContextDrawLayerAtPoint");
+    CheckedContext(context, "CGContextDrawLayerAtPoint");
 }
 
 void CGContextDrawLayerInRect(CGContextRef context, CGRect, CGLayerRef)
 {
-    Checked(context, "CGContextDrawLayerInRect");
+    CheckedContext(context, "CGContextDrawLayerInRect");
 }
 
 namespace Harness {
 
 uint32_t ContextPixelAt(CGContextRef context, int x, int y)
 {
-    CGContextImpl* impl = Checked(context, "ContextPixelAt");
+    CGContextImpl* impl = CheckedContext(context, "ContextPixelAt");
     if (!impl)
         return 0;
     if (x < 0 || y < 0 || static_cast<size_t>(x) >= impl->width || static_cast<size_t>(y) >= impl->height) {
