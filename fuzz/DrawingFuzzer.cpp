@@ -8,6 +8,8 @@
 #include "Native/CoreGraphics.h"
 #include "Native/Harness.h"
 
+#include "CFuzzInput.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -28,49 +30,25 @@ namespace {
 
 const size_t kSide = 8;
 
-class CInput {
+class CInput : public CFuzzInput {
 public:
-    CInput(const uint8_t* data, size_t size) : m_Data(data), m_Size(size), m_Offset(0) {}
-
-    bool IsDone() const { return m_Offset >= m_Size; }
-    uint8_t Byte() { return m_Offset < m_Size ? m_Data[m_Offset++] : 0; }
-    size_t Index(size_t count) { return count ? Byte() % count : 0; }
+    using CFuzzInput::CFuzzInput;
 
     int32_t Int()
     {
         static const int32_t kSpecial[] = {0, 1, -1, 2, 3, 5, 8, 100, -100, std::numeric_limits<int32_t>::max(),
                                            std::numeric_limits<int32_t>::min()};
-        return Value(kSpecial);
+        return Pick(kSpecial);
     }
 
     double Double()
     {
         static const double kSpecial[] = {0, 0.5, 1, -1, 2, 3.75, 8, -8, 1e6, -1e6, 1e300, -1e300, 1e-300,
                                           std::nan(""), HUGE_VAL, -HUGE_VAL};
-        return Value(kSpecial);
+        return Pick(kSpecial);
     }
 
     CGRect Rect() { return CGRectMake(Double(), Double(), Double(), Double()); }
-
-private:
-    // Mostly a value worth trying, sometimes any bits.
-    template <class T, size_t N>
-    T Value(const T (&special)[N])
-    {
-        const uint8_t choice = Byte();
-        if (choice < 200)
-            return special[choice % N];
-        uint64_t raw = 0;
-        for (size_t i = 0; i < sizeof(T); ++i)
-            raw = raw << 8 | Byte();
-        T value;
-        std::memcpy(&value, &raw, sizeof(value));
-        return value;
-    }
-
-    const uint8_t* m_Data;
-    size_t m_Size;
-    size_t m_Offset;
 };
 
 struct Layout {
