@@ -36,7 +36,8 @@ bool CanPlaceImage(const cairo_matrix_t& device)
     cairo_matrix_t inverse = device;
     cairo_matrix_invert(&inverse);
     const double kMaxScale = 4096, kMaxOffset = 1 << 30;
-    for (const cairo_matrix_t* m : {&device, const_cast<const cairo_matrix_t*>(&inverse)})
+    const cairo_matrix_t* const kBoth[] = {&device, &inverse};
+    for (const cairo_matrix_t* m : kBoth)
         if (!(std::fabs(m->xx) <= kMaxScale && std::fabs(m->yx) <= kMaxScale && std::fabs(m->xy) <= kMaxScale &&
               std::fabs(m->yy) <= kMaxScale && std::fabs(m->x0) <= kMaxOffset && std::fabs(m->y0) <= kMaxOffset))
             return false;
