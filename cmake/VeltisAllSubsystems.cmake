@@ -9,6 +9,8 @@ set(_veltis_known_subsystems
     VeltisLayout
     VeltisAAX
     VeltisDSP
+    VeltisPlugin
+    VeltisPluginsFilters
 )
 set(VELTIS_ALL_SUBSYSTEMS "")
 foreach(_name IN LISTS _veltis_known_subsystems)
