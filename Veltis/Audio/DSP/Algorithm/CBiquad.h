@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Veltis/Audio/DSP/Algorithm/FloatClass.h"
+
+namespace Veltis {
+namespace Audio {
+namespace DSP {
+namespace Algorithm {
+
+// Coefficients and history of a second-order section, y = b0 x + b1 x1 + b2 x2 + c1 y1 + c2 y2 (the
+// output coefficients carry the sign that makes them add). Double history so that low-frequency
+// sections keep their precision; the output is rounded to 32 bits.
+class CBiquad {
+public:
+    void ClearHistory() { x1 = x2 = y1 = y2 = 0.0; }
+
+    bool HasSameCoefficients(const CBiquad& other) const
+    {
+        return b0 == other.b0 && b1 == other.b1 && b2 == other.b2 && c1 == other.c1 && c2 == other.c2;
+    }
+
+    float ProcessSample(float input)
+    {
+        const double x = input;
+        double acc = (((x2 * b2 + x1 * b1) + y1 * c1) + y2 * c2) + x * b0;
+        float out = static_cast<float>(acc);
+        if (IsZeroSubnormalOrNotFinite(out))
+            return OnRareOutput(x, out);
+        x2 = x1;
+        x1 = x;
+        y2 = y1;
+        y1 = acc;
+        return out;
+    }
+
+    double b0 = 0.0, b1 = 0.0, b2 = 0.0, c1 = 0.0, c2 = 0.0;
+    double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
+
+private:
+    // Out of line: taken once in a long while. A zero or subnormal output is written as 0 and fed back
+    // as 0; a non-finite one is written unchanged and restarts the whole history, or an infinity would
+    // keep cycling through x1, x2 and y2.
+    float OnRareOutput(double x, float out);
+};
+
+// Runs count samples through the section with fixed coefficients. In and out may be the same memory:
+// each sample is read before it is written.
+void ProcessBiquad(CBiquad& biquad, const float* input, int inputStep, float* output, int outputStep, int count);
+
+} // namespace Algorithm
+} // namespace DSP
+} // namespace Audio
+} // namespace Veltis

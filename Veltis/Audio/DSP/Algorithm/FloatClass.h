@@ -1,0 +1,49 @@
+#pragma once
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace Veltis {
+namespace Audio {
+namespace DSP {
+namespace Algorithm {
+
+// Exponent bits of a 32-bit float: 0 for zero and subnormals, 255 for infinities and NaN.
+inline uint32_t GetExponentBits(float value)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return (bits >> 23) & 0xFFu;
+}
+
+// One unsigned comparison covers both rare classes, so the sample loops pay a single branch.
+inline bool IsZeroSubnormalOrNotFinite(float value) { return GetExponentBits(value) - 1u >= 254u; }
+
+inline bool IsZeroOrSubnormal(float value) { return GetExponentBits(value) == 0u; }
+
+// Sample counts made from times and rates that callers may hand over unchecked: truncated, saturated to
+// [0, INT_MAX], NaN giving 0. A negative length and 0 behave alike wherever a length is used.
+inline int TruncateToLength(double samples)
+{
+    if (!(samples >= 1.0))
+        return 0;
+    if (samples >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(samples);
+}
+
+// The per-sample coefficient of a time constant of T samples: the distance to the target shrinks to a
+// tenth in T samples; 0 (instant) for a time of 0.
+constexpr double kMinusLn10 = -2.302585092994045684;
+
+inline float TimeToCoefficient(float samples)
+{
+    return samples != 0.0f ? static_cast<float>(std::exp(kMinusLn10 / static_cast<double>(samples))) : 0.0f;
+}
+
+} // namespace Algorithm
+} // namespace DSP
+} // namespace Audio
+} // namespace Veltis
