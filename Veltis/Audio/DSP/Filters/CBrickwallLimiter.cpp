@@ -1,9 +1,6 @@
 #include "Veltis/Audio/DSP/Filters/CBrickwallLimiter.h"
 
-#include "Veltis/Audio/DSP/Algorithm/DynamicsGainLaws.h"
 #include "Veltis/Audio/DSP/Filters/CFilterDescriptors.h"
-#include "Veltis/Audio/DSP/Filters/CMonoBlock.h"
-#include "Veltis/Core/TLookupTable.h"
 #include "Veltis/Math/FunctionsLibrary.h"
 
 namespace Veltis {
@@ -27,20 +24,15 @@ const CFilterDescriptors& Descriptors()
 
 } // namespace
 
-CBrickwallLimiter::CBrickwallLimiter(int /*channels*/)
-    : m_Steps(), m_Knee(1.0f), m_Follower(1), m_Gain(1.0f), m_OutputParamsValues(1)
+CBrickwallLimiter::CBrickwallLimiter(int /*channels*/) : m_Knee(1.0f)
 {
-    Core::GetDecibelTable();
     SetInputParamsInfo(Descriptors().m_Inputs);
     SetOutputParamsInfo(Descriptors().m_Outputs);
 }
 
 CBrickwallLimiter::CBrickwallLimiter(const CBrickwallLimiter& other)
-    : IFilter(), CBaseCoreDSPFilter(other), m_Knee(other.m_Knee), m_Follower(other.m_Follower),
-      m_Gain(other.m_Gain), m_OutputParamsValues(other.m_OutputParamsValues)
+    : IFilter(), TDynamicsFilter(other), m_Knee(other.m_Knee)
 {
-    for (int i = 0; i < 3; ++i)
-        m_Steps[i] = other.m_Steps[i];
 }
 
 const DataModel::Objects::IConstProductInfo& CBrickwallLimiter::GetObjectInfo() const { return Descriptors().m_Info; }
@@ -59,40 +51,6 @@ void CBrickwallLimiter::ApplyEntry(const CEntry& entry)
 {
     m_Knee = entry.m_Knee;
     m_Follower.SetTimes(0.0f, entry.m_Decay, 0);
-}
-
-void CBrickwallLimiter::SetParamsValues(const IConstValues& values)
-{
-    if (m_SampleRate == 0.0)
-        return;
-    FillEntry(m_Steps[0], values);
-    ApplyEntry(m_Steps[0]);
-}
-
-void CBrickwallLimiter::UpdateOutputParams()
-{
-    m_OutputParamsValues.SetValue(0, Core::GetDecibelTable().GetValue(m_Gain));
-}
-
-void CBrickwallLimiter::Reset()
-{
-    m_Follower.ResetEnvelopes();
-    m_Gain = 1.0f;
-}
-
-void CBrickwallLimiter::DoProcess(const Containers::IConstVector<IAudioStream>& inputs,
-                                  Containers::IVector<IAudioStream>& outputs, int count,
-                                  const IParamsVariations* variations)
-{
-    CMonoBlock block;
-    if (!block.Open(inputs, outputs, variations))
-        return;
-    const int sets = block.ApplyVariations(*this, m_SampleRate != 0.0, variations,
-                                           [this](int k, const IConstValues& set) { FillEntry(m_Steps[k], set); });
-    Algorithm::ProcessDynamics(
-        m_Follower, [this](float e) { return Algorithm::GetLimiterGain(e, m_Knee); }, m_Steps, sets, 0u,
-        [this](const CEntry& entry) { ApplyEntry(entry); }, block.m_Input, block.m_InputStep, block.m_Output,
-        block.m_OutputStep, count, m_Gain);
 }
 
 } // namespace Filters

@@ -1,9 +1,6 @@
 #include "Veltis/Audio/DSP/Filters/CFastCompressor.h"
 
-#include "Veltis/Audio/DSP/Algorithm/DynamicsGainLaws.h"
 #include "Veltis/Audio/DSP/Filters/CFilterDescriptors.h"
-#include "Veltis/Audio/DSP/Filters/CMonoBlock.h"
-#include "Veltis/Core/TLookupTable.h"
 #include "Veltis/Math/FunctionsLibrary.h"
 
 namespace Veltis {
@@ -30,37 +27,24 @@ const CFilterDescriptors& Descriptors()
 
 } // namespace
 
-CFastCompressor::CFastCompressor()
-    : m_Steps(), m_Follower(1), m_Slope(1.0f), m_KneeWidth(0.0f), m_Threshold(1.0f), m_Gain(1.0f),
-      m_OutputParamsValues(1), m_Mode(0)
+CFastCompressor::CFastCompressor() : m_Slope(1.0f), m_KneeWidth(0.0f), m_Threshold(1.0f), m_Mode(0)
 {
-    Core::GetDecibelTable();
     SetInputParamsInfo(Descriptors().m_Inputs);
     SetOutputParamsInfo(Descriptors().m_Outputs);
 }
 
 CFastCompressor::CFastCompressor(const CFastCompressor& other)
-    : IFilter(), CBaseCoreDSPFilter(other), m_Follower(other.m_Follower), m_Slope(other.m_Slope),
-      m_KneeWidth(other.m_KneeWidth), m_Threshold(other.m_Threshold), m_Gain(other.m_Gain),
-      m_OutputParamsValues(other.m_OutputParamsValues), m_Mode(other.m_Mode)
+    : IFilter(), TDynamicsFilter(other), m_Slope(other.m_Slope), m_KneeWidth(other.m_KneeWidth),
+      m_Threshold(other.m_Threshold), m_Mode(other.m_Mode)
 {
-    for (int i = 0; i < 3; ++i)
-        m_Steps[i] = other.m_Steps[i];
 }
 
 CFastCompressor& CFastCompressor::operator=(const CFastCompressor& other)
 {
-    if (this == &other)
-        return *this;
-    CBaseCoreDSPFilter::operator=(other);
-    for (int i = 0; i < 3; ++i)
-        m_Steps[i] = other.m_Steps[i];
-    m_Follower = other.m_Follower;
+    TDynamicsFilter::operator=(other);
     m_Slope = other.m_Slope;
     m_KneeWidth = other.m_KneeWidth;
     m_Threshold = other.m_Threshold;
-    m_Gain = other.m_Gain;
-    m_OutputParamsValues.SetValue(0, other.m_OutputParamsValues.GetValue(0));
     m_Mode = other.m_Mode;
     return *this;
 }
@@ -84,37 +68,6 @@ void CFastCompressor::ApplyEntry(const CEntry& entry)
     m_Slope = entry.m_Slope;
     m_Threshold = entry.m_Threshold;
     m_KneeWidth = entry.m_Threshold - entry.m_Threshold / entry.m_Knee;
-}
-
-void CFastCompressor::SetParamsValues(const IConstValues& values)
-{
-    if (m_SampleRate == 0.0)
-        return;
-    FillEntry(m_Steps[0], values);
-    ApplyEntry(m_Steps[0]);
-}
-
-void CFastCompressor::UpdateOutputParams() { m_OutputParamsValues.SetValue(0, Core::GetDecibelTable().GetValue(m_Gain)); }
-
-void CFastCompressor::Reset()
-{
-    m_Follower.ResetEnvelopes();
-    m_Gain = 1.0f;
-}
-
-void CFastCompressor::DoProcess(const Containers::IConstVector<IAudioStream>& inputs,
-                                Containers::IVector<IAudioStream>& outputs, int count,
-                                const IParamsVariations* variations)
-{
-    CMonoBlock block;
-    if (!block.Open(inputs, outputs, variations))
-        return;
-    const int sets = block.ApplyVariations(*this, m_SampleRate != 0.0, variations,
-                                           [this](int k, const IConstValues& set) { FillEntry(m_Steps[k], set); });
-    const unsigned mask = (1u << (static_cast<unsigned>(m_Mode) & 31u)) - 1u;
-    auto law = [this](float e) { return Algorithm::GetCompressorGain(e, m_Threshold, m_KneeWidth, m_Slope); };
-    Algorithm::ProcessDynamics(m_Follower, law, m_Steps, sets, mask, [this](const CEntry& entry) { ApplyEntry(entry); },
-                               block.m_Input, block.m_InputStep, block.m_Output, block.m_OutputStep, count, m_Gain);
 }
 
 } // namespace Filters
