@@ -222,11 +222,7 @@ TEST(CTessalineRealTimeTest, AHighSectionAboveNyquistStaysStable)
             values[CTessaline::kHighGain] = 12;
             CTessaline equaliser;
             Prepare(equaliser, 22050.0, values);
-            std::vector<float> signal(22050);
-            std::mt19937 random(3);
-            std::uniform_real_distribution<float> uniform(-0.5f, 0.5f);
-            for (float& s : signal)
-                s = uniform(random);
+            std::vector<float> signal = VeltisTest::Noise(22050, 0.5f);
             RunSignal(equaliser, signal, 512);
             float peak = 0.0f;
             for (size_t k = 11025; k < signal.size(); ++k) {
