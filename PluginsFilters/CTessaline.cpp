@@ -268,6 +268,7 @@ void CTessaline::ReserveBuffers(int samples)
 void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
                            const IParamsVariations* variations)
 {
+    // An empty block changes nothing: a fade that has not moved yet would otherwise count as ended.
     if (outputs.GetCount() == 0 || count <= 0)
         return;
     // A block without an input stream is silence.
