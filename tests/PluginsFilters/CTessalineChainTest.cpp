@@ -602,14 +602,24 @@ TEST(CTessalineChainTest, OversamplingSwitchFollowsTheFadeStateMachine)
     }
 }
 
-TEST(CTessalineChainTest, TheFadeOutLastsAFifthOfASecondAndSwitchesOnce)
-{
+// An equaliser at 48 kHz whose blocks ask for oversampling.
+class CTessalineSwitchTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        values = Defaults(equaliser);
+        Prepare(equaliser, 48000.0, values);
+        values[CTessaline::kOversample] = 1;
+        MakeVariations(variations, values);
+    }
+
     CTessaline equaliser;
-    Values values = Defaults(equaliser);
-    Prepare(equaliser, 48000.0, values);
-    values[CTessaline::kOversample] = 1;
+    Values values;
     CDynamicParamsVariations variations;
-    MakeVariations(variations, values);
+};
+
+TEST_F(CTessalineSwitchTest, TheFadeOutLastsAFifthOfASecondAndSwitchesOnce)
+{
     // One sample a block: the switch point is exact to the sample.
     float sample = 1.0f;
     int switchedAt = -1;
@@ -623,14 +633,8 @@ TEST(CTessalineChainTest, TheFadeOutLastsAFifthOfASecondAndSwitchesOnce)
     EXPECT_EQ(equaliser.GetFadeGain(), 0.0f);
 }
 
-TEST(CTessalineChainTest, SetParamsValuesSwitchesAtOnceAndLeavesTheFadeGainAtOne)
+TEST_F(CTessalineSwitchTest, SetParamsValuesSwitchesAtOnceAndLeavesTheFadeGainAtOne)
 {
-    CTessaline equaliser;
-    Values values = Defaults(equaliser);
-    Prepare(equaliser, 48000.0, values);
-    values[CTessaline::kOversample] = 1;
-    CDynamicParamsVariations variations;
-    MakeVariations(variations, values);
     std::vector<float> block(480, 0.2f);
     for (int b = 0; b < 5; ++b)
         RunBlock(equaliser, block.data(), 480, &variations);
