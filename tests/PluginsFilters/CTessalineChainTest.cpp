@@ -532,17 +532,22 @@ TEST(CTessalineChainTest, NonLinearValuesHandedToTheCompressors)
         double rate;
         int oversample;
         float compDist;
-        int release;
+        int release;       // 0.5 s in samples of the chain rate
+        double attack;     // 0.25 s in samples of the chain rate
     };
-    const Timing kTimings[] = {{48000.0, 0, 0, 24000}, {48000.0, 1, 0, 48000}, {44100.0, 0, 100, 0}};
+    const Timing kTimings[] = {
+        {48000.0, 0, 0, 24000, 12000}, {48000.0, 1, 0, 48000, 24000}, {44100.0, 0, 100, 0, 0}};
     for (const Timing& t : kTimings) {
         CTessaline equaliser;
         Values values = Defaults(equaliser);
         values[CTessaline::kOversample] = static_cast<float>(t.oversample);
         values[CTessaline::kCompDist] = t.compDist;
         Prepare(equaliser, t.rate, values);
-        for (int i = 0; i < 7; ++i)
+        const double attackCoeff = t.attack > 0 ? std::exp(-std::log(10.0) / t.attack) : 0.0;
+        for (int i = 0; i < 7; ++i) {
             EXPECT_EQ(equaliser.GetCompressor(i).GetFollower().m_ReleaseLength, t.release) << i;
+            EXPECT_NEAR(equaliser.GetCompressor(i).GetFollower().m_AttackCoeff, attackCoeff, 1e-6) << i;
+        }
     }
 }
 
