@@ -11,6 +11,7 @@ set(_veltis_known_subsystems
     VeltisDSP
     VeltisPlugin
     VeltisGraphics
+    VeltisPluginsFilters
 )
 set(VELTIS_ALL_SUBSYSTEMS "")
 foreach(_name IN LISTS _veltis_known_subsystems)
