@@ -409,7 +409,7 @@ BOOL NSApplicationLoad()
 
 // The classes
 
-void DefineFoundationClasses()
+Class DefineFoundationClasses()
 {
     Class root = DefineBuiltinClassUnchecked(NSObject::kClassName, nullptr, &Make<NSObject>, [](Class cls) {
         ClassBuilder<NSObject>(cls).Method(Sel::dealloc, [](NSObject* self) { RuntimeAccess::Destroy(self); });
@@ -423,6 +423,7 @@ void DefineFoundationClasses()
     DefinePlain<NSAttributedString>(root);
     DefinePlain<NSURL>(root);
     DefinePlain<NSThread>(root);
+    return root;
 }
 
 } // namespace Native

@@ -64,8 +64,9 @@ struct RuntimeAccess {
 // Reports through the harness, printf-style.
 void ReportF(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Makes the Foundation classes; runs once, before the first class lookup.
-void DefineFoundationClasses();
+// Make the built-in classes; run once, before the first class lookup. The first answers NSObject.
+Class DefineFoundationClasses();
+void DefineGraphicsClasses(Class root);
 // DefineBuiltinClass without the one-time set-up (for the set-up itself).
 Class DefineBuiltinClassUnchecked(const char* name, Class superclass, BuiltinFactory factory,
                                   const std::function<void(Class)>& define);

@@ -58,7 +58,7 @@ LiveSet& GetLiveSet()
 void EnsureBuiltins()
 {
     static std::once_flag once;
-    std::call_once(once, DefineFoundationClasses);
+    std::call_once(once, [] { DefineGraphicsClasses(DefineFoundationClasses()); });
 }
 
 const char* NameOf(Class cls)

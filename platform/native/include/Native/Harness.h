@@ -36,6 +36,10 @@ NATIVE_EXPORT size_t LiveObjects(const char* className = nullptr);
 // true when there was nothing to report.
 NATIVE_EXPORT bool CheckClean();
 
+// The pixel of a bitmap or window context as 0xAARRGGBB (premultiplied), top-left origin; reported
+// and 0 outside the context.
+NATIVE_EXPORT uint32_t ContextPixelAt(CGContextRef context, int x, int y);
+
 // A hook run by every Reset.
 NATIVE_EXPORT void RegisterResetHook(std::function<void()> hook);
 // A check run by CheckClean: answers the problem, or "" when clean.

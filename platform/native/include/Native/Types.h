@@ -85,4 +85,33 @@ using CFDictionaryRef = const NSDictionary*;
 using CFAttributedStringRef = const NSAttributedString*;
 using CFURLRef = const NSURL*;
 
+// Drawing and regions.
+struct CGAffineTransform {
+    CGFloat a;
+    CGFloat b;
+    CGFloat c;
+    CGFloat d;
+    CGFloat tx;
+    CGFloat ty;
+};
+using HIRect = CGRect;
+using OSStatus = int32_t;
+
+class CGContext;
+class CGImage;
+class CGDataProvider;
+class CGColorSpace;
+class CGColor;
+class CGLayer;
+class HIShape;
+
+using CGContextRef = CGContext*;
+using CGImageRef = CGImage*;
+using CGDataProviderRef = CGDataProvider*;
+using CGColorSpaceRef = CGColorSpace*;
+using CGColorRef = CGColor*;
+using CGLayerRef = CGLayer*;
+using HIShapeRef = const HIShape*;
+using HIMutableShapeRef = HIShape*;
+
 } // namespace Native
