@@ -5,6 +5,8 @@
 #include "Veltis/Layout/CGroupLayoutCell.h"
 #include "Veltis/Layout/CTableLayoutCell.h"
 
+#include "CFuzzInput.h"
+
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -19,13 +21,9 @@ namespace {
 
 const size_t kMaxNodes = 48;
 
-class CInput {
+class CInput : public CFuzzInput {
 public:
-    CInput(const uint8_t* data, size_t size) : m_Data(data), m_Size(size), m_Offset(0) {}
-
-    bool IsDone() const { return m_Offset >= m_Size; }
-    uint8_t Byte() { return m_Offset < m_Size ? m_Data[m_Offset++] : 0; }
-    size_t Index(size_t count) { return count ? Byte() % count : 0; }
+    using CFuzzInput::CFuzzInput;
 
     int Int()
     {
@@ -33,36 +31,15 @@ public:
                                            std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(),
                                            std::numeric_limits<int32_t>::max() - 1,
                                            std::numeric_limits<int32_t>::min() + 1};
-        return Value(kSpecial);
+        return Pick(kSpecial);
     }
 
     float Float()
     {
         static const float kSpecial[] = {0.0f, 0.5f, 1.0f, 2.0f, -1.0f, 0.25f, NAN, INFINITY, -INFINITY, 1e30f,
                                          -1e30f, FLT_MAX, -FLT_MAX, FLT_MIN, 1e-30f, -0.0f};
-        return Value(kSpecial);
+        return Pick(kSpecial);
     }
-
-private:
-    // Mostly a value worth trying, sometimes any 32 bits.
-    template <class T, size_t N>
-    T Value(const T (&special)[N])
-    {
-        static_assert(sizeof(T) == 4, "four input bytes make one value");
-        const uint8_t choice = Byte();
-        if (choice < 200)
-            return special[choice % N];
-        uint32_t raw = 0;
-        for (int i = 0; i < 4; ++i)
-            raw = raw << 8 | Byte();
-        T value;
-        std::memcpy(&value, &raw, sizeof(value));
-        return value;
-    }
-
-    const uint8_t* m_Data;
-    size_t m_Size;
-    size_t m_Offset;
 };
 
 // What the fuzzer knows of each cell it made, so that it never touches one that is gone.

@@ -19,54 +19,30 @@ bool IsFinite(const CGRect& rect)
            std::isfinite(rect.size.height);
 }
 
-CGFloat Clamp01(CGFloat value)
+// Cairo refuses any other matrix by failing the whole context for good.
+bool IsInvertible(const cairo_matrix_t& m)
 {
-    return std::isnan(value) ? 0 : std::min<CGFloat>(1, std::max<CGFloat>(0, value));
+    double determinant = m.xx * m.yy - m.yx * m.xy;
+    return std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) && std::isfinite(m.x0) &&
+           std::isfinite(m.y0);
 }
 
-// The context, or null after reporting a NULL one (or one that no creation call made).
-CGContextImpl* Checked(CGContextRef context, const char* call)
+// Pixman samples images through a 16.16 fixed-point transform; near its limits cairo falls back on
+// temporary images that can fail the whole context. No image is drawn scaled beyond 4096 times.
+bool CanPlaceImage(const cairo_matrix_t& device)
 {
-    CGContextImpl* impl = context ? ImplOf<CGContextImpl>(context) : nullptr;
-    if (!impl || !impl->cairo) {
-        ReportF("%s: %s", call, context ? "not a drawing context" : "NULL context");
-        return nullptr;
-    }
-    return impl;
+    if (!IsInvertible(device))
+        return false;
+    cairo_matrix_t inverse = device;
+    cairo_matrix_invert(&inverse);
+    const double kMaxScale = 4096, kMaxOffset = 1 << 30;
+    const cairo_matrix_t* const kBoth[] = {&device, &inverse};
+    for (const cairo_matrix_t* m : kBoth)
+        if (!(std::fabs(m->xx) <= kMaxScale && std::fabs(m->yx) <= kMaxScale && std::fabs(m->xy) <= kMaxScale &&
+              std::fabs(m->yy) <= kMaxScale && std::fabs(m->x0) <= kMaxOffset && std::fabs(m->y0) <= kMaxOffset))
+            return false;
+    return true;
 }
-
-// Holds the context for one drawing call; empty when there is nothing to draw on.
-class DrawingPass {
-public:
-    DrawingPass(CGContextRef context, const char* call) : m_Context(Checked(context, call))
-    {
-        if (m_Context && m_Context->singular)
-            m_Context = nullptr;
-        if (m_Context)
-            m_Context->BeginDrawing();
-    }
-    ~DrawingPass()
-    {
-        if (m_Context)
-            m_Context->EndDrawing();
-    }
-    DrawingPass(const DrawingPass&) = delete;
-    DrawingPass& operator=(const DrawingPass&) = delete;
-
-    explicit operator bool() const { return m_Context != nullptr; }
-    cairo_t* Cairo() const { return m_Context->cairo; }
-    // Colour times the global alpha, and the anti-aliasing of the state.
-    void SetSource(const CGFloat (&rgba)[4]) const
-    {
-        const GraphicsState& state = m_Context->state;
-        cairo_set_source_rgba(m_Context->cairo, rgba[0], rgba[1], rgba[2], rgba[3] * state.alpha);
-        cairo_set_antialias(m_Context->cairo, state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
-    }
-    CGFloat Alpha() const { return m_Context->state.alpha; }
-
-private:
-    CGContextImpl* m_Context;
-};
 
 CGContextRef MakeContext(cairo_surface_t* surface, size_t width, size_t height)
 {
@@ -100,6 +76,42 @@ void SetRGBA(CGFloat (&target)[4], CGFloat r, CGFloat g, CGFloat b, CGFloat alph
 
 } // namespace
 
+CGContextImpl* CheckedContext(CGContextRef context, const char* call)
+{
+    CGContextImpl* impl = context ? ImplOf<CGContextImpl>(context) : nullptr;
+    if (!impl || !impl->cairo) {
+        ReportF("%s: %s", call, context ? "not a drawing context" : "NULL context");
+        return nullptr;
+    }
+    return impl;
+}
+
+DrawingPass::DrawingPass(CGContextRef context, const char* call) : m_Context(CheckedContext(context, call))
+{
+    if (m_Context && m_Context->singular)
+        m_Context = nullptr;
+    if (m_Context)
+        m_Context->BeginDrawing();
+}
+
+DrawingPass::~DrawingPass()
+{
+    if (m_Context)
+        m_Context->EndDrawing();
+}
+
+void DrawingPass::SetSource(const CGFloat (&rgba)[4]) const
+{
+    const GraphicsState& state = m_Context->state;
+    cairo_set_source_rgba(m_Context->cairo, rgba[0], rgba[1], rgba[2], rgba[3] * state.alpha);
+    m_Context->ApplyAntialias();
+}
+
+void CGContextImpl::ApplyAntialias()
+{
+    cairo_set_antialias(cairo, state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+}
+
 CGContextImpl::~CGContextImpl()
 {
     if (cairo)
@@ -116,10 +128,7 @@ void CGContextImpl::ApplyTransform()
     cairo_matrix_t flip = {1, 0, 0, -1, 0, static_cast<double>(height)};
     cairo_matrix_t device;
     cairo_matrix_multiply(&device, &ctm, &flip);
-    double determinant = device.xx * device.yy - device.yx * device.xy;
-    // Cairo refuses such a matrix by failing the whole context for good.
-    singular = !(std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) &&
-                 std::isfinite(device.x0) && std::isfinite(device.y0));
+    singular = !IsInvertible(device);
     if (!singular)
         cairo_set_matrix(cairo, &device);
 }
@@ -255,7 +264,7 @@ CGBitmapInfo CGBitmapContextGetBitmapInfo(CGContextRef context)
 
 void CGContextSaveGState(CGContextRef context)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSaveGState")) {
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSaveGState")) {
         impl->saved.push_back(impl->state);
         cairo_save(impl->cairo);
     }
@@ -263,7 +272,7 @@ void CGContextSaveGState(CGContextRef context)
 
 void CGContextRestoreGState(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextRestoreGState");
+    CGContextImpl* impl = CheckedContext(context, "CGContextRestoreGState");
     if (!impl || impl->saved.empty())
         return;
     impl->state = impl->saved.back();
@@ -277,7 +286,7 @@ namespace {
 // Pre-multiplies the CTM by the step (a, b, c, d, tx, ty): the step applies to user coordinates first.
 void ConcatCTM(CGContextRef context, const char* call, const CGAffineTransform& step)
 {
-    CGContextImpl* impl = Checked(context, call);
+    CGContextImpl* impl = CheckedContext(context, call);
     if (!impl)
         return;
     const CGAffineTransform t = impl->state.ctm;
@@ -307,55 +316,55 @@ void CGContextRotateCTM(CGContextRef context, CGFloat angle)
 
 CGAffineTransform CGContextGetCTM(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextGetCTM");
+    CGContextImpl* impl = CheckedContext(context, "CGContextGetCTM");
     return impl ? impl->state.ctm : CGAffineTransformIdentity;
 }
 
 void CGContextSetTextMatrix(CGContextRef context, CGAffineTransform matrix)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetTextMatrix"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetTextMatrix"))
         impl->textMatrix = matrix;
 }
 
 CGAffineTransform CGContextGetTextMatrix(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextGetTextMatrix");
+    CGContextImpl* impl = CheckedContext(context, "CGContextGetTextMatrix");
     return impl ? impl->textMatrix : CGAffineTransformIdentity;
 }
 
 void CGContextSetTextPosition(CGContextRef context, CGFloat x, CGFloat y)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetTextPosition"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetTextPosition"))
         impl->textPosition = {x, y};
 }
 
 CGPoint CGContextGetTextPosition(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextGetTextPosition");
+    CGContextImpl* impl = CheckedContext(context, "CGContextGetTextPosition");
     return impl ? impl->textPosition : CGPoint{0, 0};
 }
 
 void CGContextSetRGBStrokeColor(CGContextRef context, CGFloat r, CGFloat g, CGFloat b, CGFloat alpha)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetRGBStrokeColor"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetRGBStrokeColor"))
         SetRGBA(impl->state.stroke, r, g, b, alpha);
 }
 
 void CGContextSetRGBFillColor(CGContextRef context, CGFloat r, CGFloat g, CGFloat b, CGFloat alpha)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetRGBFillColor"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetRGBFillColor"))
         SetRGBA(impl->state.fill, r, g, b, alpha);
 }
 
 void CGContextSetAlpha(CGContextRef context, CGFloat alpha)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetAlpha"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetAlpha"))
         impl->state.alpha = Clamp01(alpha);
 }
 
 void CGContextSetShouldAntialias(CGContextRef context, bool shouldAntialias)
 {
-    if (CGContextImpl* impl = Checked(context, "CGContextSetShouldAntialias"))
+    if (CGContextImpl* impl = CheckedContext(context, "CGContextSetShouldAntialias"))
         impl->state.antialias = shouldAntialias;
 }
 
@@ -383,7 +392,7 @@ CGRect BoundsOfMapped(const CGRect& rect, const CGAffineTransform& t)
 
 void CGContextClipToRect(CGContextRef context, CGRect rect)
 {
-    CGContextImpl* impl = Checked(context, "CGContextClipToRect");
+    CGContextImpl* impl = CheckedContext(context, "CGContextClipToRect");
     if (!impl)
         return;
     cairo_t* cairo = impl->cairo;
@@ -400,13 +409,13 @@ void CGContextClipToRect(CGContextRef context, CGRect rect)
     } else {
         box = CGRect{{0, 0}, {0, 0}};
     }
-    cairo_set_antialias(cairo, impl->state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
+    impl->ApplyAntialias();
     cairo_clip(cairo);
 }
 
 CGRect CGContextGetClipBoundingBox(CGContextRef context)
 {
-    CGContextImpl* impl = Checked(context, "CGContextGetClipBoundingBox");
+    CGContextImpl* impl = CheckedContext(context, "CGContextGetClipBoundingBox");
     if (!impl || impl->singular || impl->state.deviceClip.size.width <= 0)
         return CGRect{{0, 0}, {0, 0}};
     // Kept in device space, where cairo would round it to whole pixels.
@@ -424,7 +433,7 @@ void CGContextFillRect(CGContextRef context, CGRect rect)
     DrawingPass pass(context, "CGContextFillRect");
     if (!pass || !IsFinite(rect))
         return;
-    pass.SetSource(ImplOf<CGContextImpl>(context)->state.fill);
+    pass.SetSource(pass.Context().state.fill);
     cairo_new_path(pass.Cairo());
     cairo_rectangle(pass.Cairo(), rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
     cairo_fill(pass.Cairo());
@@ -450,7 +459,7 @@ void CGContextStrokeLineSegments(CGContextRef context, const CGPoint* points, si
         cairo_move_to(cairo, from.x, from.y);
         cairo_line_to(cairo, to.x, to.y);
     }
-    pass.SetSource(ImplOf<CGContextImpl>(context)->state.stroke);
+    pass.SetSource(pass.Context().state.stroke);
     cairo_stroke(cairo);
 }
 
@@ -460,43 +469,46 @@ void CGContextDrawImage(CGContextRef context, CGRect rect, CGImageRef image)
     if (!pass || !image || !IsFinite(rect) || rect.size.width <= 0 || rect.size.height <= 0)
         return;
     const CGImageImpl* source = ImplOf<CGImageImpl>(image);
-    cairo_surface_t* surface = source->CreateSurface();
-    if (!surface)
-        return;
     cairo_t* cairo = pass.Cairo();
     double width = static_cast<double>(source->width), height = static_cast<double>(source->height);
-    cairo_save(cairo);
     // Image rows run downwards from the rectangle's top edge, which is its max-y in user space.
-    cairo_translate(cairo, rect.origin.x, rect.origin.y + rect.size.height);
-    cairo_scale(cairo, rect.size.width / width, -rect.size.height / height);
+    cairo_matrix_t placement = {rect.size.width / width, 0, 0, -rect.size.height / height, rect.origin.x,
+                                rect.origin.y + rect.size.height};
+    cairo_matrix_t user, device;
+    cairo_get_matrix(cairo, &user);
+    cairo_matrix_multiply(&device, &placement, &user);
+    cairo_surface_t* surface = CanPlaceImage(device) ? source->CreateSurface() : nullptr;
+    if (!surface)
+        return;
+    cairo_save(cairo);
+    cairo_set_matrix(cairo, &device);
     cairo_set_source_surface(cairo, surface, 0, 0);
     cairo_pattern_set_extend(cairo_get_source(cairo), CAIRO_EXTEND_PAD);
     cairo_pattern_set_filter(cairo_get_source(cairo), CAIRO_FILTER_GOOD);
-    cairo_set_antialias(cairo, ImplOf<CGContextImpl>(context)->state.antialias ? CAIRO_ANTIALIAS_DEFAULT
-                                                                                  : CAIRO_ANTIALIAS_NONE);
+    pass.Context().ApplyAntialias();
     cairo_new_path(cairo);
     cairo_rectangle(cairo, 0, 0, width, height);
     cairo_clip(cairo);
-    cairo_paint_with_alpha(cairo, pass.Alpha());
+    cairo_paint_with_alpha(cairo, pass.Context().state.alpha);
     cairo_restore(cairo);
     cairo_surface_destroy(surface);
 }
 
 void CGContextDrawLayerAtPoint(CGContextRef context, CGPoint, CGLayerRef)
 {
-    Checked(context, "CGContextDrawLayerAtPoint");
+    CheckedContext(context, "CGContextDrawLayerAtPoint");
 }
 
 void CGContextDrawLayerInRect(CGContextRef context, CGRect, CGLayerRef)
 {
-    Checked(context, "CGContextDrawLayerInRect");
+    CheckedContext(context, "CGContextDrawLayerInRect");
 }
 
 namespace Harness {
 
 uint32_t ContextPixelAt(CGContextRef context, int x, int y)
 {
-    CGContextImpl* impl = Checked(context, "ContextPixelAt");
+    CGContextImpl* impl = CheckedContext(context, "ContextPixelAt");
     if (!impl)
         return 0;
     if (x < 0 || y < 0 || static_cast<size_t>(x) >= impl->width || static_cast<size_t>(y) >= impl->height) {

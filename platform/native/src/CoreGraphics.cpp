@@ -36,11 +36,6 @@ NSObject* Make()
     return new T();
 }
 
-CGFloat Clamp01(CGFloat value)
-{
-    return std::isnan(value) ? 0 : std::min<CGFloat>(1, std::max<CGFloat>(0, value));
-}
-
 CGColorSpaceRef MakeColorSpace(size_t components)
 {
     CGColorSpaceImpl* space = ImplOf<CGColorSpaceImpl>(CGColorSpace::alloc());

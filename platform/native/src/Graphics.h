@@ -97,6 +97,7 @@ public:
     // Around every drawing call: bring the caller's bytes into cairo, and cairo's drawing back out.
     void BeginDrawing();
     void EndDrawing();
+    void ApplyAntialias();
     bool HasShadow() const { return bitmap && format->layout != EPixelLayout::Premultiplied32; }
 
     // Null for a window context.
@@ -122,6 +123,33 @@ public:
     ~HIShapeImpl() override;
     cairo_region_t* region = nullptr;
 };
+
+// The context, or null after reporting a NULL one (or one that no creation call made).
+CGContextImpl* CheckedContext(CGContextRef context, const char* call);
+
+// Holds a context for one drawing call, between BeginDrawing and EndDrawing; empty (false) when there
+// is nothing to draw on: no context, or a transform that cannot be inverted.
+class DrawingPass {
+public:
+    DrawingPass(CGContextRef context, const char* call);
+    ~DrawingPass();
+    DrawingPass(const DrawingPass&) = delete;
+    DrawingPass& operator=(const DrawingPass&) = delete;
+
+    explicit operator bool() const { return m_Context != nullptr; }
+    CGContextImpl& Context() const { return *m_Context; }
+    cairo_t* Cairo() const { return m_Context->cairo; }
+    // The colour times the global alpha, and the state's anti-aliasing.
+    void SetSource(const CGFloat (&rgba)[4]) const;
+
+private:
+    CGContextImpl* m_Context;
+};
+
+inline CGFloat Clamp01(CGFloat value)
+{
+    return value != value ? 0 : value < 0 ? 0 : value > 1 ? 1 : value;
+}
 
 // Every object of these classes is made by its factory, so it is the C++ object of the Impl class.
 template <class Impl, class T>

@@ -704,6 +704,28 @@ TEST_F(CoreGraphicsTest, SingularTransformsDrawNothingUntilRestored)
     }
 }
 
+TEST_F(CoreGraphicsTest, ExtremeImagePlacementsDrawNothingAndKeepTheContext)
+{
+    CGImageRef image = MakeImage(1, 1, 8, 32, 4, false, 0x2002, WordBytes({kRed}));
+    const CGRect kRects[] = {
+        // Not empty, but scaling the image to it cannot be inverted.
+        {{0, 0}, {1e-300, 1e-300}},
+        // Beyond 4096 times.
+        {{0, 0}, {1e5, 1}},
+    };
+    for (const CGRect& rect : kRects) {
+        SCOPED_TRACE(rect.size.width);
+        NativeBitmap bitmap(32, 2, 2);
+        CGContextRef context = bitmap.Context();
+        CGContextDrawImage(context, rect, image);
+        EXPECT_EQ(bitmap.At(0, 1), 0u);
+        CGContextFillRect(context, CGRectMake(0, 0, 2, 2));
+        for (uint32_t pixel : Pixels(bitmap, 2, 2))
+            EXPECT_EQ(pixel, 0xFF000000u);
+    }
+    CGImageRelease(image);
+}
+
 TEST_F(CoreGraphicsTest, RotationPreMultipliesTheTransform)
 {
     NativeBitmap bitmap(32, 4, 4);

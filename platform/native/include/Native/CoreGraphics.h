@@ -142,7 +142,8 @@ NATIVE_EXPORT CGRect CGContextGetClipBoundingBox(CGContextRef context);
 NATIVE_EXPORT void CGContextFillRect(CGContextRef context, CGRect rect);
 // Independent segments from point pairs, 1 wide with butt caps; a zero-length one paints nothing.
 NATIVE_EXPORT void CGContextStrokeLineSegments(CGContextRef context, const CGPoint* points, size_t count);
-// The image's top row at the rectangle's max-y, scaled to the rectangle; the edges are padded.
+// The image's top row at the rectangle's max-y, scaled to the rectangle; the edges are padded. An
+// image that would be scaled by more than 4096 either way (CTM included) is not drawn.
 NATIVE_EXPORT void CGContextDrawImage(CGContextRef context, CGRect rect, CGImageRef image);
 // No layer is ever made: these do nothing.
 NATIVE_EXPORT void CGContextDrawLayerAtPoint(CGContextRef context, CGPoint point, CGLayerRef layer);
