@@ -425,31 +425,26 @@ CGRect CTLineGetImageBounds(CTLineRef line, CGContextRef)
 void CTLineDraw(CTLineRef line, CGContextRef context)
 {
     const CTLineImpl* impl = CheckedLine(line, "CTLineDraw");
-    if (!impl)
+    CGContextImpl* target = CheckedContext(context, "CTLineDraw");
+    if (!impl || !target || impl->glyphs.empty())
         return;
-    CGContextImpl* target = context ? ImplOf<CGContextImpl>(context) : nullptr;
-    if (!target || !target->cairo) {
-        ReportF("CTLineDraw: %s", context ? "not a drawing context" : "NULL context");
-        return;
-    }
     const CGAffineTransform& m = target->textMatrix;
     cairo_matrix_t text = {m.a, m.b, m.c, m.d, m.tx + target->textPosition.x, m.ty + target->textPosition.y};
     double determinant = text.xx * text.yy - text.xy * text.yx;
-    bool drawable = std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) &&
-                    std::isfinite(text.x0) && std::isfinite(text.y0);
-    if (target->singular || !drawable || impl->glyphs.empty())
+    // Cairo fails a context for good on a matrix it cannot invert.
+    if (!(std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) && std::isfinite(text.x0) &&
+          std::isfinite(text.y0)))
         return;
-
-    target->BeginDrawing();
-    cairo_t* cairo = target->cairo;
+    DrawingPass pass(context, "CTLineDraw");
+    if (!pass)
+        return;
+    cairo_t* cairo = pass.Cairo();
     cairo_save(cairo);
     cairo_transform(cairo, &text);
     // Cairo's glyphs grow downwards; text space grows upwards.
     cairo_scale(cairo, 1, -1);
-    const GraphicsState& state = target->state;
-    cairo_set_source_rgba(cairo, impl->color[0], impl->color[1], impl->color[2], impl->color[3] * state.alpha);
-    cairo_set_antialias(cairo, state.antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
-    cairo_font_options_t* options = MakeFontOptions(state.antialias);
+    pass.SetSource(impl->color);
+    cairo_font_options_t* options = MakeFontOptions(pass.Context().state.antialias);
     cairo_set_font_options(cairo, options);
     cairo_font_options_destroy(options);
     cairo_set_font_face(cairo, impl->font->face->cairoFace);
@@ -464,7 +459,6 @@ void CTLineDraw(CTLineRef line, CGContextRef context)
         cairo_fill(cairo);
     }
     cairo_restore(cairo);
-    target->EndDrawing();
 }
 
 namespace Harness {
