@@ -116,12 +116,17 @@ void CDrawSurface::SetPenColor(const Core::CColor& color)
 
 void CDrawSurface::SetPenStyle(int) {}
 
-void CDrawSurface::DrawLine(const Core::C2DPoint& from, const Core::C2DPoint& to)
+void CDrawSurface::StrokeSegment(double x1, double y1, double x2, double y2)
 {
     if (!m_Context)
         return;
-    const CGPoint segment[2] = {{from.x + 0.5, from.y + 0.5}, {to.x + 0.5, to.y + 0.5}};
+    const CGPoint segment[2] = {{x1, y1}, {x2, y2}};
     CGContextStrokeLineSegments(m_Context, segment, 2);
+}
+
+void CDrawSurface::DrawLine(const Core::C2DPoint& from, const Core::C2DPoint& to)
+{
+    StrokeSegment(from.x + 0.5, from.y + 0.5, to.x + 0.5, to.y + 0.5);
 }
 
 void CDrawSurface::DrawPolyline(const Core::C2DPoint* points, int count)
@@ -132,10 +137,7 @@ void CDrawSurface::DrawPolyline(const Core::C2DPoint* points, int count)
 
 void CDrawSurface::DrawPoint(const Core::C2DPoint& point)
 {
-    if (!m_Context)
-        return;
-    const CGPoint segment[2] = {{point.x + 1.0, point.y + 0.5}, {point.x + 0.5, point.y + 0.5}};
-    CGContextStrokeLineSegments(m_Context, segment, 2);
+    StrokeSegment(point.x + 1.0, point.y + 0.5, point.x + 0.5, point.y + 0.5);
 }
 
 void CDrawSurface::DrawPoints(const Core::C2DPoint* points, int count)
@@ -160,10 +162,7 @@ void CDrawSurface::DrawRectangle(const Core::C2DRectangle& r)
 
 void CDrawSurface::DrawLine(const Core::C2DFloatPoint& from, const Core::C2DFloatPoint& to)
 {
-    if (!m_Context)
-        return;
-    const CGPoint segment[2] = {{from.x + 0.5, from.y + 0.5}, {to.x + 0.5, to.y + 0.5}};
-    CGContextStrokeLineSegments(m_Context, segment, 2);
+    StrokeSegment(from.x + 0.5, from.y + 0.5, to.x + 0.5, to.y + 0.5);
 }
 
 void CDrawSurface::DrawPolyline(const Core::C2DFloatPoint* points, int count)
@@ -174,10 +173,7 @@ void CDrawSurface::DrawPolyline(const Core::C2DFloatPoint* points, int count)
 
 void CDrawSurface::DrawPoint(const Core::C2DFloatPoint& point)
 {
-    if (!m_Context)
-        return;
-    const CGPoint segment[2] = {{point.x + 1.0, point.y + 0.5}, {point.x + 0.5, point.y + 0.5}};
-    CGContextStrokeLineSegments(m_Context, segment, 2);
+    StrokeSegment(point.x + 1.0, point.y + 0.5, point.x + 0.5, point.y + 0.5);
 }
 
 void CDrawSurface::DrawPoints(const Core::C2DFloatPoint* points, int count)

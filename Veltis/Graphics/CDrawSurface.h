@@ -80,6 +80,8 @@ protected:
     const Core::CColor& GetPenColor() const { return m_PenColor; }
 
 private:
+    // One stroked segment in user space.
+    void StrokeSegment(double x1, double y1, double x2, double y2);
     // A native line of the text with the surface's font, pen colour and underline, or null.
     Native::CTLineRef MakeLine(const char* text);
     void SetTextAntialiasing();

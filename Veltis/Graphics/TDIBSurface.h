@@ -50,58 +50,27 @@ public:
     void DrawLine(const Core::C2DPoint& from, const Core::C2DPoint& to) override
     {
         if (Prepare())
-            LineInDevice(from, to);
+            Segment(from, to);
     }
-
-    void DrawPolyline(const Core::C2DPoint* points, int count) override
-    {
-        if (count < 2 || !Prepare())
-            return;
-        for (int i = 1; i < count; ++i)
-            LineInDevice(points[i - 1], points[i]);
-    }
-
+    void DrawPolyline(const Core::C2DPoint* points, int count) override { Polyline(points, count); }
     void DrawPoint(const Core::C2DPoint& point) override
     {
         if (Prepare())
-            PointInDevice(point);
+            Dot(point);
     }
-
-    void DrawPoints(const Core::C2DPoint* points, int count) override
-    {
-        if (count <= 0 || !Prepare())
-            return;
-        for (int i = 0; i < count; ++i)
-            PointInDevice(points[i]);
-    }
-
+    void DrawPoints(const Core::C2DPoint* points, int count) override { Dots(points, count); }
     void DrawLine(const Core::C2DFloatPoint& from, const Core::C2DFloatPoint& to) override
     {
         if (Prepare())
-            FloatLineInDevice(from, to);
+            Segment(from, to);
     }
-
-    void DrawPolyline(const Core::C2DFloatPoint* points, int count) override
-    {
-        if (count < 2 || !Prepare())
-            return;
-        for (int i = 1; i < count; ++i)
-            FloatLineInDevice(points[i - 1], points[i]);
-    }
-
+    void DrawPolyline(const Core::C2DFloatPoint* points, int count) override { Polyline(points, count); }
     void DrawPoint(const Core::C2DFloatPoint& point) override
     {
         if (Prepare())
-            FloatPointInDevice(point);
+            Dot(point);
     }
-
-    void DrawPoints(const Core::C2DFloatPoint* points, int count) override
-    {
-        if (count <= 0 || !Prepare())
-            return;
-        for (int i = 0; i < count; ++i)
-            FloatPointInDevice(points[i]);
-    }
+    void DrawPoints(const Core::C2DFloatPoint* points, int count) override { Dots(points, count); }
 
 private:
     static constexpr int kOpacity = 255;
@@ -122,6 +91,24 @@ private:
         m_ClipTop = static_cast<float>(m_Clip.y);
         m_ClipBottom = static_cast<float>(int64_t(m_Clip.y) + m_Clip.height - 1);
         return true;
+    }
+
+    template <class TPoint>
+    void Polyline(const TPoint* points, int count)
+    {
+        if (count < 2 || !Prepare())
+            return;
+        for (int i = 1; i < count; ++i)
+            Segment(points[i - 1], points[i]);
+    }
+
+    template <class TPoint>
+    void Dots(const TPoint* points, int count)
+    {
+        if (count <= 0 || !Prepare())
+            return;
+        for (int i = 0; i < count; ++i)
+            Dot(points[i]);
     }
 
     bool Inside(int64_t x, int64_t y) const { return x >= 0 && y >= 0 && x < m_Width && y < m_Height; }
@@ -155,7 +142,7 @@ private:
         return static_cast<int64_t>(static_cast<__int128>(a) * b / c);
     }
 
-    void LineInDevice(const Core::C2DPoint& from, const Core::C2DPoint& to)
+    void Segment(const Core::C2DPoint& from, const Core::C2DPoint& to)
     {
         if (m_Clip.width <= 0 || m_Clip.height <= 0)
             return;
@@ -230,7 +217,7 @@ private:
         }
     }
 
-    void PointInDevice(const Core::C2DPoint& point)
+    void Dot(const Core::C2DPoint& point)
     {
         int64_t x = int64_t(point.x) + m_Origin.x;
         int64_t y = int64_t(point.y) + m_Origin.y;
@@ -249,7 +236,7 @@ private:
 
     static float Fraction(float value) { return value - static_cast<float>(static_cast<int64_t>(value)); }
 
-    void FloatLineInDevice(const Core::C2DFloatPoint& from, const Core::C2DFloatPoint& to)
+    void Segment(const Core::C2DFloatPoint& from, const Core::C2DFloatPoint& to)
     {
         if (m_Clip.width <= 0 || m_Clip.height <= 0)
             return;
@@ -362,7 +349,7 @@ private:
         }
     }
 
-    void FloatPointInDevice(const Core::C2DFloatPoint& point)
+    void Dot(const Core::C2DFloatPoint& point)
     {
         float x = point.x + m_FloatOrigin.x;
         float y = point.y + m_FloatOrigin.y;
