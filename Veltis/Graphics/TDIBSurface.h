@@ -1,8 +1,7 @@
 #pragma once
 
 #include "Veltis/Graphics/CBitmapSurface.h"
-
-#include "Native/CoreGraphics.h"
+#include "Veltis/Graphics/NativeGraphicsQueries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,9 +21,8 @@ public:
 
     // Takes over the caller's reference to the context.
     explicit TDIBSurface(Native::CGContextRef context)
-        : CBitmapSurface(context), m_Bits(static_cast<Unit*>(Native::CGBitmapContextGetData(context))),
-          m_Width(static_cast<int32_t>(Native::CGBitmapContextGetWidth(context))),
-          m_Height(static_cast<int32_t>(Native::CGBitmapContextGetHeight(context))),
+        : CBitmapSurface(context), m_Bits(static_cast<Unit*>(GetBitmapData(context))),
+          m_Width(GetBitmapSize(context).width), m_Height(GetBitmapSize(context).height),
           m_Stride(TIterator::GetStride(m_Width)), m_ClipLeft(0), m_ClipRight(0), m_ClipTop(0), m_ClipBottom(0)
     {
     }
