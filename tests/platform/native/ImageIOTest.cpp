@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -21,6 +22,50 @@ namespace VeltisTest {
 namespace {
 
 class ImageIOTest : public NativeTest {};
+
+#if defined(__SANITIZE_ADDRESS__)
+#define VELTIS_ALLOCATION_HOOKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELTIS_ALLOCATION_HOOKS 1
+#endif
+#endif
+
+#if defined(VELTIS_ALLOCATION_HOOKS)
+} // namespace
+} // namespace VeltisTest
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*onMalloc)(const volatile void*, size_t),
+                                                         void (*onFree)(const volatile void*));
+namespace VeltisTest {
+namespace {
+
+// The largest allocation (malloc or new, through the sanitizer's allocator) while recording.
+std::atomic<bool> g_Recording{false};
+std::atomic<size_t> g_Largest{0};
+
+void OnMalloc(const volatile void*, size_t size)
+{
+    if (!g_Recording.load())
+        return;
+    size_t largest = g_Largest.load();
+    while (size > largest && !g_Largest.compare_exchange_weak(largest, size)) {
+    }
+}
+
+void OnFree(const volatile void*) {}
+
+const bool kHooksInstalled = __sanitizer_install_malloc_and_free_hooks(&OnMalloc, &OnFree) != 0;
+
+// The largest allocation the decoding of the bytes makes.
+size_t LargestAllocationDecoding(const std::vector<uint8_t>& bytes, CGImageRef& image)
+{
+    g_Largest = 0;
+    g_Recording = true;
+    image = CreateImageFromFileData(bytes.data(), bytes.size());
+    g_Recording = false;
+    return g_Largest.load();
+}
+#endif
 
 std::string Fixture(const char* name)
 {
@@ -163,34 +208,57 @@ TEST_F(ImageIOTest, FilesThatDoNotDecodeGiveNullAndLeaveNothing)
 
 TEST_F(ImageIOTest, LimitsAreCheckedBeforeAllocating)
 {
+#if !defined(VELTIS_ALLOCATION_HOOKS)
+    GTEST_SKIP() << "allocations are watched through the address sanitizer";
+#else
+    ASSERT_TRUE(kHooksInstalled);
     // Headers that promise more than 2^26 pixels, or more than 16384 on a side, with no data behind
-    // them: refused at the header, before any pixel memory (ASan would report a failed huge allocation).
-    std::vector<uint8_t> png = ReadBytes(Fixture("rgb.png"));
+    // them: refused at the header, before any pixel memory.
     struct Case {
-        uint32_t width;
-        uint32_t height;
+        std::string name;
+        std::vector<uint8_t> bytes;
     };
-    const Case kCases[] = {{16385, 1}, {1, 16385}, {16384, 16384}, {8193, 8193}, {0x7FFFFFFF, 0x7FFFFFFF}};
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    std::vector<Case> cases;
+    std::vector<uint8_t> png = ReadBytes(Fixture("rgb.png"));
+    for (uint32_t width : {16385u, 1u, 16384u, 8193u, 0x7FFFFFFFu}) {
+        uint32_t height = width == 1 ? 16385 : width == 16385 ? 1 : width;
         std::vector<uint8_t> bytes = png;
-        // IHDR's width and height, then its CRC made right so libpng reaches the size check.
+        // IHDR's width and height, then its CRC made right so that libpng reaches the size check.
         for (int i = 0; i < 4; ++i) {
-            bytes[16 + size_t(i)] = uint8_t(c.width >> (24 - 8 * i));
-            bytes[20 + size_t(i)] = uint8_t(c.height >> (24 - 8 * i));
+            bytes[16 + size_t(i)] = uint8_t(width >> (24 - 8 * i));
+            bytes[20 + size_t(i)] = uint8_t(height >> (24 - 8 * i));
         }
         uint32_t crc = Crc32(bytes.data() + 12, 17);
         for (int i = 0; i < 4; ++i)
             bytes[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
-        EXPECT_EQ(CreateImageFromFileData(bytes.data(), bytes.size()), nullptr);
+        cases.push_back({"PNG " + std::to_string(width) + " x " + std::to_string(height), bytes});
     }
-    // A BMP header of 20000 x 20000.
     std::vector<uint8_t> bmp = ReadBytes(Fixture("rgb.bmp"));
     for (size_t offset : {18u, 22u}) {
         bmp[offset] = 0x20;
         bmp[offset + 1] = 0x4E;
     }
-    EXPECT_EQ(CreateImageFromFileData(bmp.data(), bmp.size()), nullptr);
+    cases.push_back({"BMP 20000 x 20000", bmp});
+    std::vector<uint8_t> jpeg = ReadBytes(Fixture("rgb.jpg"));
+    for (size_t i = 0; i + 8 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
+            // Start of frame: height and width, 20000 each.
+            jpeg[i + 5] = jpeg[i + 7] = 0x4E;
+            jpeg[i + 6] = jpeg[i + 8] = 0x20;
+            break;
+        }
+    cases.push_back({"JPEG 20000 x 20000", jpeg});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CGImageRef image = nullptr;
+        EXPECT_LT(LargestAllocationDecoding(c.bytes, image), size_t(1) << 20);
+        EXPECT_EQ(image, nullptr);
+    }
+    // The watch itself sees a picture's pixels.
+    CGImageRef image = nullptr;
+    EXPECT_GE(LargestAllocationDecoding(ReadBytes(Fixture("rgb.jpg")), image), size_t(4 * 4 * 3));
+    CGImageRelease(image);
+#endif
 }
 
 TEST_F(ImageIOTest, OnlyReadableRegularFilesMakeASource)
