@@ -10,6 +10,8 @@ packages=(
   antlr3 libantlr3c-dev default-jre-headless
   libtinyxml-dev
   libcairo2-dev
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra
+  libpng-dev zlib1g-dev libjpeg62-turbo-dev libstb-dev
   locales
 )
 

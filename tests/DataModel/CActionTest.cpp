@@ -1,5 +1,9 @@
 #include "Veltis/DataModel/Objects/CAction.h"
 
+#include "Veltis/Core/CEventProvider.h"
+#include "Veltis/Core/TArgEventProvider.h"
+#include "Veltis/Graphics/I2DGraphics.h"
+
 #include "support/CCountingCommand.h"
 #include "support/CFunctionCommand.h"
 
@@ -57,13 +61,27 @@ TEST(CActionTest, DeletesOnlyAnOwnedCommand)
     EXPECT_EQ(lent.GetCount(), 1);
 }
 
+// A drawing object that draws nothing and says when it is deleted.
 class CFlaggedGraphics : public Veltis::Graphics::I2DGraphics {
 public:
     explicit CFlaggedGraphics(bool& deleted) : m_Deleted(deleted) {}
     ~CFlaggedGraphics() override { m_Deleted = true; }
 
+    void Draw(Veltis::Graphics::IDrawSurface&, const Veltis::Graphics::ISimple2DRegion*) override {}
+    bool HitTest(const Veltis::Core::C2DPoint&) override { return false; }
+    Veltis::Core::TIArgEventProvider<const Veltis::Core::C2DRectangle&>& GetInvalidateEvent() override
+    {
+        return m_Invalidate;
+    }
+    bool IsTransparent() override { return true; }
+    void SetSize(const Veltis::Core::C2DSize&) override {}
+    Veltis::Core::C2DSize GetSize() override { return Veltis::Core::C2DSize(); }
+    Veltis::Core::IEventProvider& GetSizeChangedEvent() override { return m_SizeChanged; }
+
 private:
     bool& m_Deleted;
+    Veltis::Core::TArgEventProvider<const Veltis::Core::C2DRectangle&> m_Invalidate;
+    Veltis::Core::CEventProvider m_SizeChanged;
 };
 
 TEST(CActionTest, DescriptorDeletesOnlyOwnedGraphicsWithoutAnnouncing)

@@ -67,6 +67,13 @@ void ReportF(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Make the built-in classes; run once, before the first class lookup. The first answers NSObject.
 Class DefineFoundationClasses();
 void DefineGraphicsClasses(Class root);
+void DefineTextClasses(Class root);
+void DefineImageSourceClasses(Class root);
+template <class T>
+NSObject* MakeBuiltin()
+{
+    return new T();
+}
 // DefineBuiltinClass without the one-time set-up (for the set-up itself).
 Class DefineBuiltinClassUnchecked(const char* name, Class superclass, BuiltinFactory factory,
                                   const std::function<void(Class)>& define);

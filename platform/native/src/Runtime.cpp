@@ -58,7 +58,12 @@ LiveSet& GetLiveSet()
 void EnsureBuiltins()
 {
     static std::once_flag once;
-    std::call_once(once, [] { DefineGraphicsClasses(DefineFoundationClasses()); });
+    std::call_once(once, [] {
+        Class root = DefineFoundationClasses();
+        DefineGraphicsClasses(root);
+        DefineTextClasses(root);
+        DefineImageSourceClasses(root);
+    });
 }
 
 const char* NameOf(Class cls)

@@ -40,6 +40,11 @@ NATIVE_EXPORT bool CheckClean();
 // and 0 outside the context.
 NATIVE_EXPORT uint32_t ContextPixelAt(CGContextRef context, int x, int y);
 
+// Fonts: hides a DejaVu face ("DejaVu Sans", bold, italic) from font creation until the next Reset; the
+// file a font was made from ("" for NULL), valid for the process.
+NATIVE_EXPORT void HideFontFace(const char* family, bool bold, bool italic);
+NATIVE_EXPORT const char* FontFilePath(CTFontRef font);
+
 // A hook run by every Reset.
 NATIVE_EXPORT void RegisterResetHook(std::function<void()> hook);
 // A check run by CheckClean: answers the problem, or "" when clean.

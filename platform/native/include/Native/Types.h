@@ -114,4 +114,13 @@ using CGLayerRef = CGLayer*;
 using HIShapeRef = const HIShape*;
 using HIMutableShapeRef = HIShape*;
 
+// Text and image files.
+class NSFont;
+class CTLine;
+class CGImageSource;
+
+using CTFontRef = const NSFont*;
+using CTLineRef = const CTLine*;
+using CGImageSourceRef = CGImageSource*;
+
 } // namespace Native

@@ -1,0 +1,33 @@
+#include "Veltis/Graphics/C2DGraphicsBase.h"
+
+namespace Veltis {
+namespace Graphics {
+
+void C2DGraphicsBase::SetSize(const Core::C2DSize& size)
+{
+    if (size == m_Size)
+        return;
+    m_Size = size;
+    if (m_Size.width <= 0)
+        m_Size.width = 0;
+    if (m_Size.height <= 0)
+        m_Size.height = 0;
+    m_SizeChangedEvent.Notify();
+}
+
+void C2DGraphicsBase::InvalidateAll()
+{
+    Core::C2DSize size = GetSize();
+    m_InvalidateEvent.Notify(Core::C2DRectangle(0, 0, size.width, size.height));
+}
+
+void C2DGraphicsBase::SetInvalidatingColor(Core::CColor& field, const Core::CColor& color)
+{
+    if (field.r == color.r && field.g == color.g && field.b == color.b)
+        return;
+    field = color;
+    InvalidateAll();
+}
+
+} // namespace Graphics
+} // namespace Veltis
