@@ -6,7 +6,7 @@
 
 #include "Veltis/System/CMessageLoop.h"
 #include "support/CFunctionCommand.h"
-#include "support/CRaisedFlag.h"
+#include "support/BoundedWait.h"
 
 using namespace Veltis;
 using VeltisTest::CFunctionCommand;
@@ -19,7 +19,7 @@ namespace {
 // checker. So these waits poll, for a bounded time.
 bool PollUntilRaised(const std::atomic<bool>& flag)
 {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(CRaisedFlag::kPatienceMs);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(VeltisTest::kWaitMs);
     while (!flag.load() && std::chrono::steady_clock::now() < giveUp)
         std::this_thread::yield();
     return flag.load();
@@ -48,7 +48,7 @@ TEST(CMessageLoopLifetimeMTTest, ALoopThatDeletesItselfNeverOutlivesACallThatRea
             CFunctionCommand destroy([loop, &destroying] {
                 System::CMessageLoop::Destroy(loop);
                 destroying.Raise();
-                const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(CRaisedFlag::kPatienceMs);
+                const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(VeltisTest::kWaitMs);
                 while (loop->GetQueuedCount() == 0 && std::chrono::steady_clock::now() < giveUp)
                     std::this_thread::yield();
             });

@@ -7,7 +7,7 @@
 #include "Veltis/System/CMessageLoop.h"
 #include "Veltis/System/CThreadInvokerSerializer.h"
 #include "support/CFunctionCommand.h"
-#include "support/CRaisedFlag.h"
+#include "support/BoundedWait.h"
 
 using namespace Veltis;
 using VeltisTest::CFunctionCommand;

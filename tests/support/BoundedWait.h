@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -37,5 +38,31 @@ inline bool WaitUntil(const std::function<bool()>& condition, const char* what, 
     }
     return true;
 }
+
+// A signal between threads that a bounded wait tells apart from a time-out.
+class CRaisedFlag {
+public:
+    void Raise()
+    {
+        m_Raised.store(true);
+        m_Event.Set();
+    }
+    void Lower()
+    {
+        m_Raised.store(false);
+        m_Event.Reset();
+    }
+    bool IsRaised() const { return m_Raised.load(); }
+    // True once raised; false when kWaitMs passed first.
+    bool Wait()
+    {
+        m_Event.Wait(kWaitMs);
+        return m_Raised.load();
+    }
+
+private:
+    std::atomic<bool> m_Raised{false};
+    Veltis::System::CEvent m_Event;
+};
 
 } // namespace VeltisTest
