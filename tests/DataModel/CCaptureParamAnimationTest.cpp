@@ -4,7 +4,7 @@
 
 #include "Veltis/DataModel/Objects/CCaptureParamAnimation.h"
 #include "support/CFakeClock.h"
-#include "support/CFunctionCommand.h"
+#include "support/CWriteLog.h"
 #include "support/CManualTimerProvider.h"
 #include "support/CaptureSupport.h"
 #include "support/ListenerCount.h"
@@ -17,16 +17,11 @@ namespace {
 
 // An animator connected to a 0..1 target at 0.25 named "gain"; the target's writes are recorded.
 struct AnimatorFixture : ::testing::Test {
-    AnimatorFixture() : animator(&timer, PrepareTarget()), recorder([this] { writes.push_back(target.GetValue()); })
+    AnimatorFixture() : animator(&timer, PrepareTarget()), writes(target)
     {
-        target.GetValueSetEvent().AddListener(recorder);
         animator.GetValueChangedEvent().AddListener(changes);
     }
-    ~AnimatorFixture() override
-    {
-        animator.GetValueChangedEvent().RemoveListener(&changes);
-        target.GetValueSetEvent().RemoveListener(&recorder);
-    }
+    ~AnimatorFixture() override { animator.GetValueChangedEvent().RemoveListener(&changes); }
     CCaptureParam* PrepareTarget()
     {
         VeltisTest::SetRange(target, 0.0f, 1.0f);
@@ -34,26 +29,14 @@ struct AnimatorFixture : ::testing::Test {
         target.SetValue(0.25f);
         return &target;
     }
-    void TickAfter(double ms, int count = 1)
-    {
-        for (int i = 0; i < count; ++i) {
-            clock.AdvanceMs(ms);
-            timer.Tick();
-        }
-    }
-    std::vector<float> TakeWrites()
-    {
-        std::vector<float> taken;
-        taken.swap(writes);
-        return taken;
-    }
+    void TickAfter(double ms, int count = 1) { VeltisTest::TickAfter(clock, timer, ms, count); }
+    std::vector<float> TakeWrites() { return writes.Take(); }
 
     VeltisTest::CFakeClock clock;
     VeltisTest::CManualTimerProvider timer;
     CCaptureParam target;
     CCaptureParamAnimation animator;
-    std::vector<float> writes;
-    VeltisTest::CFunctionCommand recorder;
+    VeltisTest::CWriteLog writes;
     CCountingCommand changes;
 };
 

@@ -6,7 +6,7 @@
 #include "support/CFakeClock.h"
 #include "support/CManualTimerProvider.h"
 #include "support/CaptureSupport.h"
-#include "support/CFunctionCommand.h"
+#include "support/CWriteLog.h"
 
 using Veltis::DataModel::Objects::CCaptureParam;
 using Veltis::DataModel::Objects::CCaptureParamTimeLink;
@@ -18,37 +18,22 @@ enum { kSourceBegin = 1, kSourceEnd = 2, kTargetBegin = 3, kTargetEnd = 4 };
 // Source and target of 0..10 joined by an enabled time link of 250 ms stepping every 50 ms; the
 // target's writes and both gestures are logged.
 struct TimeLinkFixture : ::testing::Test {
-    TimeLinkFixture() : link(&timer, &source, &target), recorder([this] { writes.push_back(target.GetValue()); })
+    TimeLinkFixture() : link(&timer, &source, &target), writes(target)
     {
         VeltisTest::SetRange(source, 0.0f, 20.0f);
         VeltisTest::SetRange(target, 0.0f, 10.0f);
-        target.GetValueSetEvent().AddListener(recorder);
         gestures.Watch(source, kSourceBegin, kSourceEnd);
         gestures.Watch(target, kTargetBegin, kTargetEnd);
         link.Enable(true);
     }
-    ~TimeLinkFixture() override { target.GetValueSetEvent().RemoveListener(&recorder); }
-
-    void TickAfter(double ms, int count = 1)
-    {
-        for (int i = 0; i < count; ++i) {
-            clock.AdvanceMs(ms);
-            timer.Tick();
-        }
-    }
-    std::vector<float> TakeWrites()
-    {
-        std::vector<float> taken;
-        taken.swap(writes);
-        return taken;
-    }
+    void TickAfter(double ms, int count = 1) { VeltisTest::TickAfter(clock, timer, ms, count); }
+    std::vector<float> TakeWrites() { return writes.Take(); }
 
     VeltisTest::CFakeClock clock;
     VeltisTest::CManualTimerProvider timer;
     CCaptureParam source, target;
     CCaptureParamTimeLink link;
-    std::vector<float> writes;
-    VeltisTest::CFunctionCommand recorder;
+    VeltisTest::CWriteLog writes;
     VeltisTest::CGestureLog gestures;
 };
 

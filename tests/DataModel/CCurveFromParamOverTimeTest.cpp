@@ -27,12 +27,7 @@ struct CurveHistoryFixture : ::testing::Test {
     }
     ~CurveHistoryFixture() override { history.GetValueChangedEvent().RemoveListener(&changes); }
 
-    // A tick one refresh period after the last.
-    void TickAfter(double ms)
-    {
-        clock.AdvanceMs(ms);
-        timer.Tick();
-    }
+    void TickAfter(double ms) { VeltisTest::TickAfter(clock, timer, ms); }
     float At(float x) { return history.GetValue().GetValue(x); }
 
     static CCaptureParam* MakeSource(CCaptureParam& param)

@@ -4,6 +4,7 @@
 #include <stdint.h>
 
 #include "platform/time/MonotonicClock.h"
+#include "support/CManualTimerProvider.h"
 
 namespace VeltisTest {
 
@@ -24,5 +25,14 @@ private:
     static inline std::atomic<uint64_t> s_Now{0};
     Veltis::Platform::MonotonicTickSource m_Previous;
 };
+
+// count times: the clock moves on by ms, then the timer ticks.
+inline void TickAfter(CFakeClock& clock, CManualTimerProvider& timer, double ms, int count = 1)
+{
+    for (int i = 0; i < count; ++i) {
+        clock.AdvanceMs(ms);
+        timer.Tick();
+    }
+}
 
 } // namespace VeltisTest

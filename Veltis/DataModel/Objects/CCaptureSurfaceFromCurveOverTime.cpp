@@ -7,12 +7,10 @@ namespace DataModel {
 namespace Objects {
 
 CCaptureSurfaceFromCurveOverTime::CCaptureSurfaceFromCurveOverTime(Source* source, System::ITimerProvider* timerProvider)
-    : TCaptureObjectOverTime(timerProvider), m_Source(nullptr)
+    : TCaptureObjectOverTime(timerProvider)
 {
     SetCurve(source);
-    SetRefreshTime(100);
-    SetDuration(10000);
-    StartClock();
+    Start(100);
 }
 
 CCaptureSurfaceFromCurveOverTime::~CCaptureSurfaceFromCurveOverTime()
@@ -37,14 +35,6 @@ void CCaptureSurfaceFromCurveOverTime::Disconnect()
     m_Source = nullptr;
     m_History.SetDefaultValue(Math::CConstantFunction(0.0f));
     NotifyValueChanged();
-}
-
-bool CCaptureSurfaceFromCurveOverTime::Sample(float time)
-{
-    if (!m_Source)
-        return false;
-    m_History.AddPoint(time, m_Source->GetValue());
-    return true;
 }
 
 } // namespace Objects

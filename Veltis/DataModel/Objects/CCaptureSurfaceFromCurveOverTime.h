@@ -12,7 +12,8 @@ namespace Objects {
 // A read-only surface of a curve's recent shapes: x is time in seconds (0 the newest sample), y the
 // curve's x, the value the curve had there then. Samples every 100 ms over 10 s unless told otherwise.
 class CCaptureSurfaceFromCurveOverTime
-    : public TCaptureObjectOverTime<const Math::IBinaryFunction&, IConstSurfaceInfo, CSurfaceInfo, Math::CSweptCurvesFunction> {
+    : public TCaptureObjectOverTime<const Math::IBinaryFunction&, IConstSurfaceInfo, CSurfaceInfo, Math::CSweptCurvesFunction,
+                                    TIConstCaptureObject<const Math::IFunction&, IConstCurveInfo>> {
 public:
     typedef TIConstCaptureObject<const Math::IFunction&, IConstCurveInfo> Source;
 
@@ -26,11 +27,7 @@ public:
     void Disconnect() override;
 
 protected:
-    bool Sample(float time) override;
     void OnDurationChanged() override { NotifyValueChanged(); }
-
-private:
-    Source* m_Source;
 };
 
 } // namespace Objects

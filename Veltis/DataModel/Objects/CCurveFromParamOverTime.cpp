@@ -5,12 +5,10 @@ namespace DataModel {
 namespace Objects {
 
 CCurveFromParamOverTime::CCurveFromParamOverTime(Source* source, System::ITimerProvider* timerProvider)
-    : TCaptureObjectOverTime(timerProvider), m_Source(nullptr)
+    : TCaptureObjectOverTime(timerProvider)
 {
     SetParam(source);
-    SetRefreshTime(50);
-    SetDuration(10000);
-    StartClock();
+    Start(50);
 }
 
 CCurveFromParamOverTime::~CCurveFromParamOverTime()
@@ -32,14 +30,6 @@ void CCurveFromParamOverTime::Disconnect()
 {
     m_Source = nullptr;
     m_History.SetDefaultValue(0.0f);
-}
-
-bool CCurveFromParamOverTime::Sample(float time)
-{
-    if (!m_Source)
-        return false;
-    m_History.AddPoint(time, m_Source->GetValue());
-    return true;
 }
 
 } // namespace Objects

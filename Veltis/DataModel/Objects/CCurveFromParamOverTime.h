@@ -12,7 +12,8 @@ namespace Objects {
 // A read-only curve of a parameter's recent values: x is time in seconds (0 the newest sample), y the
 // value the parameter had then. Samples every 50 ms over 10 s unless told otherwise.
 class CCurveFromParamOverTime
-    : public TCaptureObjectOverTime<const Math::IFunction&, IConstCurveInfo, CCurveInfo, Math::CSweptValues> {
+    : public TCaptureObjectOverTime<const Math::IFunction&, IConstCurveInfo, CCurveInfo, Math::CSweptValues,
+                                    TIConstCaptureObject<float, IConstParamInfo>> {
 public:
     typedef TIConstCaptureObject<float, IConstParamInfo> Source;
 
@@ -25,11 +26,6 @@ public:
     // Unbinds; the samples stay, ticks do nothing.
     void Disconnect() override;
 
-protected:
-    bool Sample(float time) override;
-
-private:
-    Source* m_Source;
 };
 
 } // namespace Objects

@@ -17,8 +17,8 @@ namespace Objects {
 // The recent past of a source as a read-only object of one more dimension, sampled on a timer into a
 // swept history (History) whose x axis is time in seconds up to 0, the newest sample. Duration and
 // period come from skins: the ring never asks for more than kMaxPointsCount points. Derived classes
-// bind the source and take the samples; everything runs on the timer provider's thread.
-template <class V, class IInfo, class Info, class History>
+// bind the source (not owned); everything runs on the timer provider's thread.
+template <class V, class IInfo, class Info, class History, class Source>
 class TCaptureObjectOverTime : public virtual TIConstCaptureObjectWrapper<V, IInfo>, public virtual Core::IRefreshTime {
 public:
     static constexpr int kMaxPointsCount = 65536;
@@ -88,17 +88,22 @@ public:
 protected:
     // The timer provider is required and outlives the object.
     explicit TCaptureObjectOverTime(System::ITimerProvider* timerProvider)
-        : m_TimerProvider(timerProvider), m_TimerCommand(nullptr), m_RefreshTime(50.0f), m_Running(true)
+        : m_Source(nullptr), m_TimerProvider(timerProvider), m_TimerCommand(nullptr), m_RefreshTime(50.0f), m_Running(true)
     {
     }
 
-    // Stores the source's current value at time (seconds); false without a source.
-    virtual bool Sample(float time) = 0;
     virtual void OnDurationChanged() {}
 
-    void StartClock() { m_Watch.Start(); }
+    // The last step of construction: the timer, ten seconds of history and the clock.
+    void Start(int refreshMs)
+    {
+        SetRefreshTime(refreshMs);
+        SetDuration(10000);
+        m_Watch.Start();
+    }
     void NotifyValueChanged() { m_ValueChanged.Notify(); }
 
+    Source* m_Source;
     History m_History;
 
 private:
@@ -113,10 +118,11 @@ private:
     // Announces every tick with a source, also when the history refused the sample.
     void OnTimer()
     {
-        if (!m_Running)
+        if (!m_Running || !m_Source)
             return;
-        if (Sample(static_cast<float>(m_Watch.GetElapsedMilliseconds() * 0.001)))
-            m_ValueChanged.Notify();
+        // The history keeps its own copy of a function value.
+        m_History.AddPoint(static_cast<float>(m_Watch.GetElapsedMilliseconds() * 0.001), m_Source->GetValue());
+        m_ValueChanged.Notify();
     }
 
     System::ITimerProvider* m_TimerProvider;
