@@ -6,6 +6,7 @@
 #include "FormulaParser.h"
 
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace Veltis::SkinEngine
@@ -62,14 +63,146 @@ bool IsTreeWithinDepth(pANTLR3_BASE_TREE tree, int remaining)
 
 constexpr ANTLR3_UINT32 kTokenStreamSizeHint = 1025;
 
+// A thread's recognizers serve this many parses before they are rebuilt: the runtime keeps every
+// string and tree node it made until its factories close.
+constexpr int kMaximumReuses = 128;
+
 } // namespace
 
+// The lexer, token stream and parser of one thread, with their pools. Setting them up costs far more
+// than a parse (the pools are zero-filled), so a thread keeps one set and points it at each text;
+// a set that grew past its first pools, saw an error or served its share of parses is dropped.
 struct CFormulaParse::SRecognizers
 {
     pANTLR3_INPUT_STREAM m_Input = nullptr;
     pFormulaLexer m_Lexer = nullptr;
     pANTLR3_COMMON_TOKEN_STREAM m_Tokens = nullptr;
     pFormulaParser m_Parser = nullptr;
+    pANTLR3_INPUT_STREAM m_Text = nullptr;
+    int m_Uses = 0;
+    bool m_Busy = false;
+
+    SRecognizers() = default;
+    SRecognizers(SRecognizers const&) = delete;
+    SRecognizers& operator=(SRecognizers const&) = delete;
+
+    ~SRecognizers()
+    {
+        // The tree goes with the parser; the tokens with the lexer; their texts with the input stream.
+        if (m_Parser != nullptr)
+            m_Parser->free(m_Parser);
+        if (m_Tokens != nullptr)
+            m_Tokens->free(m_Tokens);
+        if (m_Lexer != nullptr)
+            m_Lexer->free(m_Lexer);
+        CloseText();
+        if (m_Input != nullptr)
+            m_Input->close(m_Input);
+    }
+
+    void CloseText()
+    {
+        if (m_Text != nullptr)
+            m_Text->close(m_Text);
+        m_Text = nullptr;
+    }
+
+    // Points the recognizers at text (which must outlive the parse), creating them the first time.
+    bool Prepare(pANTLR3_UINT8 text, ANTLR3_UINT32 length)
+    {
+        ++m_Uses;
+        if (m_Input != nullptr)
+        {
+            // A stream of its own per text, closed after the parse, takes the texts of the tokens
+            // with it; the first stream stays, as the parser's tree adaptor keeps its string factory.
+            m_Text = antlr3StringStreamNew(text, ANTLR3_ENC_8BIT, length, text);
+            if (m_Text == nullptr)
+                return false;
+            m_Lexer->pLexer->setCharStream(m_Lexer->pLexer, m_Text);
+            pANTLR3_TOKEN_FACTORY tokens = m_Lexer->pLexer->rec->state->tokFactory;
+            tokens->reset(tokens);
+            tokens->setInputStream(tokens, m_Text);
+            m_Tokens->reset(m_Tokens);
+            m_Tokens->tstream->setTokenSource(m_Tokens->tstream, TOKENSOURCE(m_Lexer));
+            m_Parser->pParser->setTokenStream(m_Parser->pParser, m_Tokens->tstream);
+            m_Parser->pParser->rec->state->errorCount = 0;
+            return true;
+        }
+        // The runtime crashes on a null stream name.
+        m_Input = antlr3StringStreamNew(text, ANTLR3_ENC_8BIT, length, text);
+        if (m_Input == nullptr)
+            return false;
+        m_Lexer = FormulaLexerNew(m_Input);
+        if (m_Lexer == nullptr)
+            return false;
+        m_Lexer->pLexer->rec->displayRecognitionError = DisplayNothing;
+        m_Tokens = antlr3CommonTokenStreamSourceNew(kTokenStreamSizeHint, TOKENSOURCE(m_Lexer));
+        if (m_Tokens == nullptr)
+            return false;
+        m_Parser = FormulaParserNew(m_Tokens);
+        if (m_Parser == nullptr)
+            return false;
+        m_Parser->pParser->rec->displayRecognitionError = DisplayNothing;
+        return true;
+    }
+
+    // The runtime sets a pooled token's stream only the first time the slot is used: the tokens
+    // of a reused set are pointed at the current text's stream, whose strings they make.
+    void AttachTokensToText()
+    {
+        if (m_Text == nullptr)
+            return;
+        pANTLR3_VECTOR tokens = m_Tokens->getTokens(m_Tokens);
+        if (tokens == nullptr)
+            return;
+        for (ANTLR3_UINT32 i = 0; i < tokens->count; ++i)
+        {
+            auto token = static_cast<pANTLR3_COMMON_TOKEN>(tokens->get(tokens, i));
+            if (token == nullptr)
+                continue;
+            token->input = m_Text;
+            token->strFactory = m_Text->strFactory;
+        }
+    }
+
+    // After a parse whose tree is gone: empties the tree and vector pools for the next parse, when
+    // everything still sits in their first pools and no child list grew out of its vector (its
+    // memory would be lost when the slot is handed out again). False when the set must be dropped.
+    bool Recycle()
+    {
+        CloseText();
+        if (m_Parser == nullptr || m_Uses >= kMaximumReuses)
+            return false;
+        if (m_Lexer->pLexer->rec->state->tokFactory->maxPool != 0 || m_Parser->vectors->thisPool != 0)
+            return false;
+        if (m_Parser->adaptor->tokenFactory != nullptr && m_Parser->adaptor->tokenFactory->maxPool != 0)
+            return false;
+        pANTLR3_ARBORETUM trees = static_cast<pANTLR3_COMMON_TREE_ADAPTOR>(m_Parser->adaptor->super)->arboretum;
+        pANTLR3_VECTOR_FACTORY lists = trees->vFactory;
+        if (trees->thisPool != 0 || lists->thisPool != 0)
+            return false;
+        for (ANTLR3_UINT32 i = 0; i < lists->nextVector; ++i)
+            if (lists->pools[0][i].elements != lists->pools[0][i].internal)
+                return false;
+        // Nodes and lists handed back for reuse point into the pools that are about to be refilled.
+        while (trees->nilStack->size(trees->nilStack) > 0)
+            trees->nilStack->pop(trees->nilStack);
+        while (lists->freeStack->size(lists->freeStack) > 0)
+            lists->freeStack->pop(lists->freeStack);
+        trees->nextTree = 0;
+        lists->nextVector = 0;
+        // The tokens of imaginary nodes (parameters, negations) come from the adaptor's own factory.
+        pANTLR3_TOKEN_FACTORY imaginary = m_Parser->adaptor->tokenFactory;
+        if (imaginary != nullptr)
+            imaginary->reset(imaginary);
+        return true;
+    }
+
+    static std::unique_ptr<SRecognizers>& OfThisThread()
+    {
+        thread_local std::unique_ptr<SRecognizers> recognizers;
+        return recognizers;
+    }
 };
 
 CFormulaParse::CFormulaParse(char const* formula)
@@ -82,16 +215,15 @@ CFormulaParse::~CFormulaParse()
 {
     if (m_Recognizers == nullptr)
         return;
-    // The tree goes with the parser; the tokens with the lexer; their texts with the input stream.
-    if (m_Recognizers->m_Parser != nullptr)
-        m_Recognizers->m_Parser->free(m_Recognizers->m_Parser);
-    if (m_Recognizers->m_Tokens != nullptr)
-        m_Recognizers->m_Tokens->free(m_Recognizers->m_Tokens);
-    if (m_Recognizers->m_Lexer != nullptr)
-        m_Recognizers->m_Lexer->free(m_Recognizers->m_Lexer);
-    if (m_Recognizers->m_Input != nullptr)
-        m_Recognizers->m_Input->close(m_Recognizers->m_Input);
-    delete m_Recognizers;
+    std::unique_ptr<SRecognizers>& shared = SRecognizers::OfThisThread();
+    if (shared.get() != m_Recognizers)
+    {
+        delete m_Recognizers;
+        return;
+    }
+    m_Recognizers->m_Busy = false;
+    if (m_Tree == nullptr || m_SyntaxErrorCount != 0 || !m_Recognizers->Recycle())
+        shared.reset();
 }
 
 void CFormulaParse::Run(char const* formula)
@@ -102,32 +234,31 @@ void CFormulaParse::Run(char const* formula)
         m_SyntaxErrorCount = 1;
         return;
     }
-    m_Recognizers = new (std::nothrow) SRecognizers;
+    // A parse running further up this thread's stack keeps the shared set; this one gets its own.
+    std::unique_ptr<SRecognizers>& shared = SRecognizers::OfThisThread();
+    if (shared == nullptr)
+        shared.reset(new (std::nothrow) SRecognizers);
+    if (shared != nullptr && !shared->m_Busy)
+    {
+        m_Recognizers = shared.get();
+        m_Recognizers->m_Busy = true;
+    }
+    else
+        m_Recognizers = new (std::nothrow) SRecognizers;
     if (m_Recognizers == nullptr)
         return;
     SRecognizers& r = *m_Recognizers;
 
-    // The stream reads the text in place; the runtime crashes on a null stream name.
+    // The stream reads the text in place.
     auto text = reinterpret_cast<pANTLR3_UINT8>(const_cast<char*>(formula));
-    r.m_Input = antlr3StringStreamNew(text, ANTLR3_ENC_8BIT, static_cast<ANTLR3_UINT32>(length), text);
-    if (r.m_Input == nullptr)
+    if (!r.Prepare(text, static_cast<ANTLR3_UINT32>(length)))
         return;
-    r.m_Lexer = FormulaLexerNew(r.m_Input);
-    if (r.m_Lexer == nullptr)
-        return;
-    r.m_Lexer->pLexer->rec->displayRecognitionError = DisplayNothing;
-    r.m_Tokens = antlr3CommonTokenStreamSourceNew(kTokenStreamSizeHint, TOKENSOURCE(r.m_Lexer));
-    if (r.m_Tokens == nullptr)
-        return;
+    r.AttachTokensToText();
     if (ParenthesisDepth(r.m_Tokens) > kMaximumParenthesisDepth)
     {
         m_SyntaxErrorCount = 1;
         return;
     }
-    r.m_Parser = FormulaParserNew(r.m_Tokens);
-    if (r.m_Parser == nullptr)
-        return;
-    r.m_Parser->pParser->rec->displayRecognitionError = DisplayNothing;
 
     FormulaParser_formula_return const result = r.m_Parser->formula(r.m_Parser);
     m_SyntaxErrorCount = r.m_Parser->pParser->rec->state->errorCount;

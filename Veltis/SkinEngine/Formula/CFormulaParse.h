@@ -5,8 +5,9 @@ struct ANTLR3_BASE_TREE_struct;
 namespace Veltis::SkinEngine
 {
 
-// One run of the generated lexer and parser over a formula text. It owns the recognizers, and with
-// them the syntax tree, until it is destroyed; the text must outlive it. It never prints.
+// One run of the generated lexer and parser over a formula text. It holds the recognizers, and with
+// them the syntax tree, until it is destroyed; the text must outlive it. It never prints. A thread
+// reuses one set of recognizers for parse after parse (a parse nested in another gets its own).
 class CFormulaParse
 {
 public:

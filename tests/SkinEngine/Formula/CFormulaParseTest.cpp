@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -229,6 +230,54 @@ TEST(FormulaParser, ClosingParenthesesWithNoneOpenDoNotHideDepth)
     int const tooDeep = CFormulaParse::kMaximumParenthesisDepth + 1;
     std::string const text = std::string(1000, ')') + std::string(tooDeep, '(') + "1" + std::string(tooDeep, ')');
     EXPECT_EQ(Parse(text.c_str()), "error");
+}
+
+
+// Texts that exercise what a thread's reused recognizers must start afresh from: errors, imaginary
+// nodes, a call with more arguments than a child list holds inline, and a text of thousands of tokens.
+std::vector<std::string> ReuseTexts()
+{
+    std::string manyArguments = "f(";
+    for (int i = 0; i < 40; ++i)
+        manyArguments += (i > 0 ? ",x" : "x") + std::to_string(i);
+    manyArguments += ")";
+    std::string longCall = "g(1";
+    for (int i = 0; i < 1500; ++i)
+        longCall += ",a";
+    longCall += ")";
+    return {"max(-60, min(12, 20 * log(abs(x) + 0.001) / log(10))) * (x >= 0)", "1 +", "-a * not b", manyArguments,
+            "(1", longCall, "c(x, y) <= 'text'"};
+}
+
+TEST(FormulaParser, ParseAfterParseOnOneThreadGivesTheSameTrees)
+{
+    std::vector<std::string> const texts = ReuseTexts();
+    std::vector<std::string> first;
+    for (std::string const& text : texts)
+        first.push_back(Parse(text.c_str()));
+    EXPECT_EQ(first[1], "error");
+    EXPECT_NE(first[3], "error");
+    EXPECT_NE(first[5], "error");
+    for (int round = 0; round < 300; ++round)
+    {
+        std::size_t const i = static_cast<std::size_t>(round) % texts.size();
+        SCOPED_TRACE(texts[i].substr(0, 40));
+        ASSERT_EQ(Parse(texts[i].c_str()), first[i]);
+    }
+}
+
+TEST(FormulaParser, AParseInsideAnotherKeepsBothTrees)
+{
+    CFormulaParse outer("1 + a");
+    ASSERT_NE(outer.GetTree(), nullptr);
+    {
+        CFormulaParse inner("b * 2");
+        ASSERT_NE(inner.GetTree(), nullptr);
+        EXPECT_EQ(Describe(inner.GetTree()), "MULT:*(" + Param("b") + ",INTEGER:2)");
+        EXPECT_EQ(Parse("3 - c"), "MINUS:-(INTEGER:3," + Param("c") + ")");
+    }
+    EXPECT_EQ(Parse("4"), "INTEGER:4");
+    EXPECT_EQ(Describe(outer.GetTree()), "PLUS:+(INTEGER:1," + Param("a") + ")");
 }
 
 } // namespace
