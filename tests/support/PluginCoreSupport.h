@@ -168,8 +168,8 @@ public:
     bool Open(void*) override { return false; }
     void Close() override {}
     void SetVisible(bool) override {}
-    Veltis::Core::C2DSize GetSize() override { return Veltis::Core::C2DSize(); }
-    void* GetNativeView() override { return nullptr; }
+    Veltis::Core::C2DSize GetSize() const override { return Veltis::Core::C2DSize(); }
+    void* GetNativeView() const override { return nullptr; }
     Veltis::Core::IEventProvider& GetSizeChangedEvents() override { return m_SizeChanged; }
     bool Serialize(Veltis::Serialization::IWriteDataStream& stream) const override
     {
