@@ -5,6 +5,7 @@
 #include "Veltis/Audio/DSP/COutputDataSync.h"
 #include "Veltis/Audio/DSP/CParamsValues.h"
 #include "Veltis/Audio/DSP/CProcessInfo.h"
+#include "Veltis/Audio/Plugin/CAudioPluginDefaultSettings.h"
 #include "Veltis/Audio/Plugin/CAudioPluginFilePathsBase.h"
 #include "Veltis/Audio/Plugin/CAudioPluginInternalsBase.h"
 #include "Veltis/Audio/Plugin/IPluginGUI.h"
@@ -19,12 +20,20 @@
 #include "Veltis/DataModel/Objects/CSurfaceInfo.h"
 #include "Veltis/Math/CConstantBinaryFunction.h"
 #include "Veltis/Math/CConstantFunction.h"
+#include "Veltis/Serialization/CXmlDataObject.h"
 #include "Veltis/Serialization/IReadDataStream.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
 
+#include "support/CTemporaryFolder.h"
+#include "support/XmlDocuments.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 // A small plug-in world for tests of the plug-in core: a processor with as many parameters and
@@ -258,6 +267,54 @@ public:
     std::unique_ptr<Veltis::Audio::Plugin::CAudioPluginInternalsBase> m_Core;
     CHostInputParams m_Inputs;
     CHostOutputParams m_Outputs;
+};
+
+// Each test gets its own data folder (for the factory bank) and user folder (for "global.pref"), and
+// its own process-wide settings object over them.
+class CPluginCoreTest : public ::testing::Test {
+protected:
+    void WriteBank(const std::string& body)
+    {
+        std::ofstream file(m_Folder.Join("data/Presets/factory.presets"));
+        file << "<?xml version=\"1.0\" encoding=\"utf-8\" ?><Presets>" << body << "</Presets>";
+    }
+
+    Veltis::Audio::Plugin::CAudioPluginDefaultSettings& Defaults() { return m_Settings.GetDefaultSettings(); }
+
+    std::string SaveText(Veltis::Audio::Plugin::CAudioPluginInternalsBase& core)
+    {
+        Veltis::Serialization::CXmlDataObject document("Preset");
+        EXPECT_TRUE(core.Serialize(document));
+        return CompactText(document);
+    }
+
+    void LoadStateText(Veltis::Audio::Plugin::CAudioPluginInternalsBase& core, const std::string& text)
+    {
+        Veltis::Serialization::CXmlDataObject document("Preset");
+        ASSERT_TRUE(LoadText(document, text));
+        EXPECT_TRUE(core.DeSerialize(document));
+    }
+
+    void LoadBody(Veltis::Audio::Plugin::CAudioPluginInternalsBase& core, const std::string& body)
+    {
+        LoadStateText(core, "<?xml version=\"1.0\" encoding=\"utf-8\" ?><Preset>" + body + "</Preset>");
+    }
+
+    // Points the next paths object at a fresh folder, before the settings object is built over it.
+    struct SFolders {
+        SFolders()
+        {
+            CTestPluginPaths::DataFolder() = m_Folder.Join("data");
+            CTestPluginPaths::UserFolder() = m_Folder.GetPath();
+            mkdir(m_Folder.Join("data").c_str(), 0700);
+            mkdir(m_Folder.Join("data/Presets").c_str(), 0700);
+        }
+        CTemporaryFolder m_Folder;
+    };
+
+    SFolders m_Folders;
+    CTemporaryFolder& m_Folder = m_Folders.m_Folder;
+    CTestPluginConfig m_Settings;
 };
 
 } // namespace VeltisTest

@@ -60,53 +60,7 @@ private:
     }
 };
 
-// Each test gets its own data folder (for the factory bank) and user folder (for "global.pref"), and
-// its own process-wide settings object over them.
-class PluginCoreTest : public ::testing::Test {
-protected:
-    void WriteBank(const std::string& body)
-    {
-        std::ofstream file(m_Folder.Join("data/Presets/factory.presets"));
-        file << "<?xml version=\"1.0\" encoding=\"utf-8\" ?><Presets>" << body << "</Presets>";
-    }
-
-    CAudioPluginDefaultSettings& Defaults() { return m_Settings.GetDefaultSettings(); }
-
-    std::string SaveText(CAudioPluginInternalsBase& core)
-    {
-        CXmlDataObject document("Preset");
-        EXPECT_TRUE(core.Serialize(document));
-        return VeltisTest::CompactText(document);
-    }
-
-    void LoadText(CAudioPluginInternalsBase& core, const std::string& text)
-    {
-        CXmlDataObject document("Preset");
-        ASSERT_TRUE(VeltisTest::LoadText(document, text));
-        EXPECT_TRUE(core.DeSerialize(document));
-    }
-
-    void LoadBody(CAudioPluginInternalsBase& core, const std::string& body)
-    {
-        LoadText(core, "<?xml version=\"1.0\" encoding=\"utf-8\" ?><Preset>" + body + "</Preset>");
-    }
-
-    // Points the next paths object at a fresh folder, before the settings object is built over it.
-    struct SFolders {
-        SFolders()
-        {
-            VeltisTest::CTestPluginPaths::DataFolder() = m_Folder.Join("data");
-            VeltisTest::CTestPluginPaths::UserFolder() = m_Folder.GetPath();
-            mkdir(m_Folder.Join("data").c_str(), 0700);
-            mkdir(m_Folder.Join("data/Presets").c_str(), 0700);
-        }
-        VeltisTest::CTemporaryFolder m_Folder;
-    };
-
-    SFolders m_Folders;
-    VeltisTest::CTemporaryFolder& m_Folder = m_Folders.m_Folder;
-    VeltisTest::CTestPluginConfig m_Settings;
-};
+typedef VeltisTest::CPluginCoreTest PluginCoreTest;
 
 // Enables input setting index with the given channel in a copy of the global input defaults.
 void EnableDefaultInput(CAudioPluginDefaultSettings& defaults, int inputs, int index, int channel)
@@ -554,7 +508,7 @@ TEST_F(PluginCoreTest, StateRoundTripsThroughTextByteForByte)
 
     CTestCore target(m_Settings, new CTestProcessor(3, 2));
     target.Connect();
-    LoadText(*target, text);
+    LoadStateText(*target, text);
     EXPECT_EQ(target.m_Inputs.Param(0).GetValue(), 1.0f);
     EXPECT_EQ(target.m_Inputs.Param(1).GetValue(), 0.0f);
     EXPECT_EQ(target.m_Inputs.Param(2).GetValue(), -7.25f);
