@@ -6,14 +6,11 @@
 #include "Veltis/Audio/DSP/CParamsValues.h"
 #include "Veltis/Audio/DSP/CProcessInfo.h"
 #include "Veltis/Audio/Plugin/CAudioPluginDefaultSettings.h"
-#include "Veltis/Audio/Plugin/CAudioPluginFilePathsBase.h"
 #include "Veltis/Audio/Plugin/CAudioPluginInternalsBase.h"
 #include "Veltis/Audio/Plugin/IPluginGUI.h"
 #include "Veltis/Audio/Plugin/IPluginGUIConnections.h"
-#include "Veltis/Audio/Plugin/TAudioPluginConfig.h"
 #include "Veltis/Core/CDirty.h"
 #include "Veltis/Core/CEventProvider.h"
-#include "Veltis/DataModel/Objects/CCaptureParam.h"
 #include "Veltis/DataModel/Objects/CCurveInfo.h"
 #include "Veltis/DataModel/Objects/CProductInfo.h"
 #include "Veltis/DataModel/Objects/CStringInfo.h"
@@ -24,7 +21,9 @@
 #include "Veltis/Serialization/IReadDataStream.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
 
+#include "support/CHostParams.h"
 #include "support/CTemporaryFolder.h"
+#include "support/CTestPluginPaths.h"
 #include "support/XmlDocuments.h"
 
 #include <gtest/gtest.h>
@@ -203,50 +202,6 @@ public:
     std::vector<Veltis::Audio::Plugin::IPluginGUIConnections*> m_ConnectionsLog;
     Veltis::Core::CEventProvider m_SizeChanged;
 };
-
-// The data folder and the user folder of the next paths object built (set by the fixture).
-class CTestPluginPaths : public Veltis::Audio::Plugin::CAudioPluginFilePathsBase {
-public:
-    CTestPluginPaths() { SetFolders(DataFolder().c_str(), UserFolder().c_str()); }
-    static std::string& DataFolder()
-    {
-        static std::string folder;
-        return folder;
-    }
-    static std::string& UserFolder()
-    {
-        static std::string folder;
-        return folder;
-    }
-};
-
-typedef Veltis::Audio::Plugin::TAudioPluginConfig<CTestPluginPaths> CTestPluginConfig;
-
-// Host-side parameter objects over the core's descriptors, each at its default.
-template <class I>
-class THostParams : public virtual Veltis::Containers::IVector<I> {
-public:
-    explicit THostParams(const Veltis::Containers::IConstVector<Veltis::DataModel::Objects::IConstParamInfo>& infos)
-    {
-        for (int i = 0; i < infos.GetCount(); ++i) {
-            m_Params.emplace_back(new Veltis::DataModel::Objects::CCaptureParam());
-            m_Params.back()->GetWritableInfo().CopyFrom(infos.GetAt(i));
-            m_Params.back()->SetValue(infos.GetAt(i).GetDefault());
-        }
-    }
-    int GetCount() const override { return static_cast<int>(m_Params.size()); }
-    const I& GetAt(int index) const override { return *m_Params[index]; }
-    I& GetAt(int index) override { return *m_Params[index]; }
-    Veltis::DataModel::Objects::CCaptureParam& Param(int index) { return *m_Params[index]; }
-
-private:
-    std::vector<std::unique_ptr<Veltis::DataModel::Objects::CCaptureParam>> m_Params;
-};
-
-typedef THostParams<Veltis::DataModel::TICaptureObject<float, Veltis::DataModel::Objects::IConstParamInfo>>
-    CHostInputParams;
-typedef THostParams<Veltis::DataModel::TIConstCaptureObject<float, Veltis::DataModel::Objects::IConstParamInfo>>
-    CHostOutputParams;
 
 // A core over a test processor and editor, with host parameters to connect it to.
 class CTestCore {

@@ -54,6 +54,12 @@ void AnnounceDirtyFunctions(F& factories, DSP::IFilter::IDirtyFlags& dirty, int 
     }
 }
 
+// The editor state of a core without an editor: an empty object.
+class CNoState : public Serialization::ISerialize {
+public:
+    bool Serialize(Serialization::IWriteDataStream&) const override { return true; }
+};
+
 // Reads a default flag (absent: true) and stores it, announcing only a change; returns the flag.
 bool ReadDefaultFlag(const Serialization::IReadDataStream& stream, const char* name, Core_::CDefaultFlag& flag)
 {
@@ -336,7 +342,7 @@ bool CAudioPluginInternalsBase::Serialize(Serialization::IWriteDataStream& strea
     if (m_GUI) {
         result = stream.WriteObject("GUI", *m_GUI) && result;
     } else {
-        const Serialization::CMemDataObject empty;
+        const CNoState empty;
         result = stream.WriteObject("GUI", empty) && result;
     }
     result = stream.WriteObject("model", m_Model) && result;
