@@ -8,7 +8,7 @@
 #include "Veltis/Core/CDirty.h"
 #include "Veltis/Serialization/CXmlDataObject.h"
 
-#include "tests/support/CHostParams.h"
+#include "tests/support/CHostedCore.h"
 #include "tests/support/CTestPluginPaths.h"
 
 #include <benchmark/benchmark.h>
@@ -21,39 +21,29 @@ using namespace Veltis::Audio::Plugin;
 
 namespace {
 
+// No bank and no "global.pref" are found in its folders: legacy presets and built-in defaults.
 class CConnectedCore {
 public:
     CConnectedCore()
     {
-        // No bank and no "global.pref" there: legacy presets and built-in defaults.
-        VeltisTest::CTestPluginPaths::DataFolder() = "/proc/veltis-bench-none";
-        VeltisTest::CTestPluginPaths::UserFolder() = "/proc/veltis-bench-none";
-        m_Settings.reset(new VeltisTest::CTestPluginConfig());
-        m_Core.reset(new CAudioPluginInternalsBase(CreateProcessor(), CreatePluginGUI(), GetProductInfo(), *m_Settings,
-                                                   GetDefaultOutputRefreshRate()));
-        m_Inputs.reset(new VeltisTest::CHostInputParams(m_Core->GetInputParamsInfo()));
-        m_Outputs.reset(new VeltisTest::CHostOutputParams(m_Core->GetOutputParamsInfo()));
-        m_Core->Connect(m_Inputs.get(), m_Outputs.get());
+        m_Hosted.Connect();
         bool apply = true;
-        m_Core->SetSampleRate(48000.0, apply);
+        m_Hosted->SetSampleRate(48000.0, apply);
     }
-    ~CConnectedCore() { m_Core->Disconnect(); }
 
     std::string SaveText() const
     {
-        Serialization::CXmlDataObject document("Preset");
-        m_Core->Serialize(document);
-        char* text = nullptr;
-        document.GetText(text);
-        const std::string result = text ? text : "";
-        delete[] text;
-        return result;
+        std::string text;
+        m_Hosted.SaveStateText(text);
+        return text;
     }
 
-    std::unique_ptr<VeltisTest::CTestPluginConfig> m_Settings;
-    std::unique_ptr<CAudioPluginInternalsBase> m_Core;
-    std::unique_ptr<VeltisTest::CHostInputParams> m_Inputs;
-    std::unique_ptr<VeltisTest::CHostOutputParams> m_Outputs;
+    VeltisTest::CTestPluginFolders m_Folders{"/proc/veltis-bench-none", "/proc/veltis-bench-none"};
+    VeltisTest::CTestPluginConfig m_Settings;
+    VeltisTest::CHostedCore m_Hosted{m_Settings, CreateProcessor(), CreatePluginGUI(), GetProductInfo(),
+                                     GetDefaultOutputRefreshRate()};
+    std::unique_ptr<CAudioPluginInternalsBase>& m_Core = m_Hosted.m_Core;
+    VeltisTest::CHostInputParams& m_Inputs = m_Hosted.m_Inputs;
 };
 
 void BM_PluginCoreSaveState(benchmark::State& state)
@@ -85,7 +75,7 @@ BENCHMARK(BM_PluginCoreRestoreState)->Unit(benchmark::kMicrosecond);
 void BM_PluginCoreHistoryCommit(benchmark::State& state)
 {
     CConnectedCore core;
-    DataModel::Objects::CCaptureParam& param = core.m_Inputs->Param(2);
+    DataModel::Objects::CCaptureParam& param = core.m_Inputs.Param(2);
     const float low = param.GetInfo().GetMin();
     const float high = param.GetInfo().GetMax();
     bool up = false;

@@ -6,7 +6,7 @@
 #include "Veltis/Audio/Plugin/ProductEntry.h"
 #include "Veltis/Serialization/CXmlDataObject.h"
 
-#include "tests/support/CHostParams.h"
+#include "tests/support/CHostedCore.h"
 #include "tests/support/CTestPluginPaths.h"
 
 #include <cmath>
@@ -22,36 +22,21 @@ using namespace Veltis::Audio::Plugin;
 
 namespace {
 
+// No bank and no "global.pref" are found in its folders: legacy presets and built-in defaults.
 struct SWorld {
-    SWorld()
-    {
-        // No bank and no "global.pref" are found there: legacy presets and built-in defaults.
-        VeltisTest::CTestPluginPaths::DataFolder() = "/proc/veltis-fuzz-none";
-        VeltisTest::CTestPluginPaths::UserFolder() = "/proc/veltis-fuzz-none";
-        settings.reset(new VeltisTest::CTestPluginConfig());
-        core.reset(new CAudioPluginInternalsBase(CreateProcessor(), CreatePluginGUI(), GetProductInfo(), *settings,
-                                                 GetDefaultOutputRefreshRate()));
-        inputs.reset(new VeltisTest::CHostInputParams(core->GetInputParamsInfo()));
-        outputs.reset(new VeltisTest::CHostOutputParams(core->GetOutputParamsInfo()));
-        core->Connect(inputs.get(), outputs.get());
-    }
-    std::unique_ptr<VeltisTest::CTestPluginConfig> settings;
-    std::unique_ptr<CAudioPluginInternalsBase> core;
-    std::unique_ptr<VeltisTest::CHostInputParams> inputs;
-    std::unique_ptr<VeltisTest::CHostOutputParams> outputs;
+    SWorld() { core.Connect(); }
+    VeltisTest::CTestPluginFolders folders{"/proc/veltis-fuzz-none", "/proc/veltis-fuzz-none"};
+    VeltisTest::CTestPluginConfig settings;
+    VeltisTest::CHostedCore core{settings, CreateProcessor(), CreatePluginGUI(), GetProductInfo(),
+                                 GetDefaultOutputRefreshRate()};
 };
 
-std::string SaveText(CAudioPluginInternalsBase& core)
+std::string SaveText(const VeltisTest::CHostedCore& core)
 {
-    Serialization::CXmlDataObject document("Preset");
-    if (!core.Serialize(document))
+    std::string text;
+    if (!core.SaveStateText(text))
         std::abort();
-    char* text = nullptr;
-    if (!document.GetText(text))
-        std::abort();
-    const std::string result(text);
-    delete[] text;
-    return result;
+    return text;
 }
 
 } // namespace
@@ -66,9 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     if (!world.core->DeSerialize(document))
         std::abort();
-    for (int i = 0; i < world.inputs->GetCount(); ++i) {
-        const float value = world.inputs->Param(i).GetValue();
-        const DataModel::Objects::IConstParamInfo& info = world.inputs->Param(i).GetInfo();
+    for (int i = 0; i < world.core.m_Inputs.GetCount(); ++i) {
+        const float value = world.core.m_Inputs.Param(i).GetValue();
+        const DataModel::Objects::IConstParamInfo& info = world.core.m_Inputs.Param(i).GetInfo();
         if (!(value >= info.GetMin() && value <= info.GetMax()))
             std::abort();
     }
@@ -76,12 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
 
     // The state now stands on its own: writing, reading and writing again gives the same text.
-    const std::string first = SaveText(*world.core);
+    const std::string first = SaveText(world.core);
     Serialization::CXmlDataObject again("Preset");
     if (!again.LoadFromMemory(first.c_str(), static_cast<int>(first.size())))
         std::abort();
     world.core->DeSerialize(again);
-    if (SaveText(*world.core) != first)
+    if (SaveText(world.core) != first)
         std::abort();
     return 0;
 }

@@ -25,4 +25,14 @@ public:
 
 typedef Veltis::Audio::Plugin::TAudioPluginConfig<CTestPluginPaths> CTestPluginConfig;
 
+// Declared before a CTestPluginConfig, points it at its folders.
+class CTestPluginFolders {
+public:
+    CTestPluginFolders(const std::string& dataFolder, const std::string& userFolder)
+    {
+        CTestPluginPaths::DataFolder() = dataFolder;
+        CTestPluginPaths::UserFolder() = userFolder;
+    }
+};
+
 } // namespace VeltisTest

@@ -21,7 +21,7 @@
 #include "Veltis/Serialization/IReadDataStream.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
 
-#include "support/CHostParams.h"
+#include "support/CHostedCore.h"
 #include "support/CTemporaryFolder.h"
 #include "support/CTestPluginPaths.h"
 #include "support/XmlDocuments.h"
@@ -204,24 +204,16 @@ public:
 };
 
 // A core over a test processor and editor, with host parameters to connect it to.
-class CTestCore {
+class CTestCore : public CHostedCore {
 public:
     CTestCore(Veltis::Audio::Plugin::CAudioPluginInternalsBase::IStaticSettings& settings, CTestProcessor* processor,
               CTestGUI* gui = new CTestGUI(), double refreshRate = 50.0)
-        : m_Processor(processor), m_GUI(gui),
-          m_Core(new Veltis::Audio::Plugin::CAudioPluginInternalsBase(processor, gui, nullptr, settings, refreshRate)),
-          m_Inputs(m_Core->GetInputParamsInfo()), m_Outputs(m_Core->GetOutputParamsInfo())
+        : CHostedCore(settings, processor, gui, nullptr, refreshRate), m_Processor(processor), m_GUI(gui)
     {
     }
-    void Connect() { m_Core->Connect(&m_Inputs, &m_Outputs); }
-    Veltis::Audio::Plugin::CAudioPluginInternalsBase& operator*() { return *m_Core; }
-    Veltis::Audio::Plugin::CAudioPluginInternalsBase* operator->() { return m_Core.get(); }
 
     CTestProcessor* m_Processor;
     CTestGUI* m_GUI;
-    std::unique_ptr<Veltis::Audio::Plugin::CAudioPluginInternalsBase> m_Core;
-    CHostInputParams m_Inputs;
-    CHostOutputParams m_Outputs;
 };
 
 // Each test gets its own data folder (for the factory bank) and user folder (for "global.pref"), and
@@ -257,14 +249,13 @@ protected:
 
     // Points the next paths object at a fresh folder, before the settings object is built over it.
     struct SFolders {
-        SFolders()
+        SFolders() : m_Paths(m_Folder.Join("data"), m_Folder.GetPath())
         {
-            CTestPluginPaths::DataFolder() = m_Folder.Join("data");
-            CTestPluginPaths::UserFolder() = m_Folder.GetPath();
             mkdir(m_Folder.Join("data").c_str(), 0700);
             mkdir(m_Folder.Join("data/Presets").c_str(), 0700);
         }
         CTemporaryFolder m_Folder;
+        CTestPluginFolders m_Paths;
     };
 
     SFolders m_Folders;

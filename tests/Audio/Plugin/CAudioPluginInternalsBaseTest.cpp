@@ -9,6 +9,7 @@
 
 #include "support/CAllocationCounter.h"
 #include "support/CCountingCommand.h"
+#include "support/CFailingWriteStream.h"
 #include "support/CTemporaryFolder.h"
 #include "support/PluginCoreSupport.h"
 #include "support/XmlDocuments.h"
@@ -39,26 +40,6 @@ std::string TextOf(const Veltis::DataModel::Objects::IConstParamInfo& info, floa
     delete[] text;
     return result;
 }
-
-// Names of the top-level values written, in order.
-class CKeyLog : public virtual Veltis::Serialization::IWriteDataStream {
-public:
-    bool WriteBool(const char* name, const bool&) override { return Log(name); }
-    bool WriteInt(const char* name, const int&) override { return Log(name); }
-    bool WriteFloat(const char* name, const float&) override { return Log(name); }
-    bool WriteDouble(const char* name, const double&) override { return Log(name); }
-    bool WriteString(const char* name, const char*) override { return Log(name); }
-    bool WriteData(const char* name, const void*, int) override { return Log(name); }
-    bool WriteObject(const char* name, const Veltis::Serialization::ISerialize&) override { return Log(name); }
-    std::vector<std::string> m_Keys;
-
-private:
-    bool Log(const char* name)
-    {
-        m_Keys.push_back(name);
-        return true;
-    }
-};
 
 typedef VeltisTest::CPluginCoreTest PluginCoreTest;
 
@@ -467,27 +448,32 @@ TEST_F(PluginCoreTest, StateKeysFollowTheDocumentOrder)
     core->GetMIDIInputDefault().SetValue(false);
     core->GetMIDIOutputDefault().SetValue(false);
     core->GetAutomationOutputDefault().SetValue(false);
-    CKeyLog unconnected;
+    VeltisTest::CFailingWriteStream unconnected;
     EXPECT_TRUE(core->Serialize(unconnected));
     const std::vector<std::string> kWithout = {"version",           "progName",           "MIDIInputDefault",
                                                "MIDIInputSettings", "MIDIOutputDefault",  "MIDIOutputSettings",
                                                "GUI",               "model",              "AutomationOutputDefault",
                                                "AutomationOutputSettings"};
-    EXPECT_EQ(unconnected.m_Keys, kWithout);
+    EXPECT_EQ(unconnected.GetNames(), kWithout);
 
     core.Connect();
-    CKeyLog connected;
+    VeltisTest::CFailingWriteStream connected;
     EXPECT_TRUE(core->Serialize(connected));
     std::vector<std::string> expected = kWithout;
     expected.insert(expected.begin() + 2, {"bypass", "inputParams"});
-    EXPECT_EQ(connected.m_Keys, expected);
+    EXPECT_EQ(connected.GetNames(), expected);
+
+    // A failed write is reported, and the keys after it are still written.
+    VeltisTest::CFailingWriteStream failing({"progName"});
+    EXPECT_FALSE(core->Serialize(failing));
+    EXPECT_EQ(failing.GetNames(), expected);
 
     core->GetMIDIInputDefault().SetValue(true);
     core->GetMIDIOutputDefault().SetValue(true);
     core->GetAutomationOutputDefault().SetValue(true);
-    CKeyLog defaults;
+    VeltisTest::CFailingWriteStream defaults;
     EXPECT_TRUE(core->Serialize(defaults));
-    EXPECT_EQ(defaults.m_Keys, (std::vector<std::string>{"version", "progName", "bypass", "inputParams",
+    EXPECT_EQ(defaults.GetNames(), (std::vector<std::string>{"version", "progName", "bypass", "inputParams",
                                                          "MIDIInputDefault", "MIDIOutputDefault", "GUI", "model",
                                                          "AutomationOutputDefault"}));
 }

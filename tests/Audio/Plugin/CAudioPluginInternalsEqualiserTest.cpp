@@ -17,18 +17,12 @@ namespace {
 // The product's own processor, editor and identity in a connected core.
 class EqualiserCoreTest : public VeltisTest::CPluginCoreTest {
 protected:
-    EqualiserCoreTest()
-        : m_Core(new CAudioPluginInternalsBase(CreateProcessor(), CreatePluginGUI(), GetProductInfo(), m_Settings,
-                                               GetDefaultOutputRefreshRate())),
-          m_Inputs(m_Core->GetInputParamsInfo()), m_Outputs(m_Core->GetOutputParamsInfo())
-    {
-        m_Core->Connect(&m_Inputs, &m_Outputs);
-    }
-    ~EqualiserCoreTest() override { m_Core->Disconnect(); }
+    EqualiserCoreTest() { m_Hosted.Connect(); }
 
-    std::unique_ptr<CAudioPluginInternalsBase> m_Core;
-    VeltisTest::CHostInputParams m_Inputs;
-    VeltisTest::CHostOutputParams m_Outputs;
+    VeltisTest::CHostedCore m_Hosted{m_Settings, CreateProcessor(), CreatePluginGUI(), GetProductInfo(),
+                                     GetDefaultOutputRefreshRate()};
+    std::unique_ptr<CAudioPluginInternalsBase>& m_Core = m_Hosted.m_Core;
+    VeltisTest::CHostInputParams& m_Inputs = m_Hosted.m_Inputs;
 };
 
 TEST_F(EqualiserCoreTest, StereoEqualiserGivesBypassAndItsOwnParametersAndOutputs)
@@ -74,16 +68,13 @@ TEST_F(EqualiserCoreTest, StateRoundTripsThroughTextByteForByte)
     m_Core->GetMIDIOutputDefault().SetValue(false);
     const std::string text = SaveText(*m_Core);
 
-    std::unique_ptr<CAudioPluginInternalsBase> fresh(new CAudioPluginInternalsBase(
-        CreateProcessor(), CreatePluginGUI(), GetProductInfo(), m_Settings, GetDefaultOutputRefreshRate()));
-    VeltisTest::CHostInputParams inputs(fresh->GetInputParamsInfo());
-    VeltisTest::CHostOutputParams outputs(fresh->GetOutputParamsInfo());
-    fresh->Connect(&inputs, &outputs);
+    VeltisTest::CHostedCore fresh(m_Settings, CreateProcessor(), CreatePluginGUI(), GetProductInfo(),
+                                  GetDefaultOutputRefreshRate());
+    fresh.Connect();
     LoadStateText(*fresh, text);
-    EXPECT_EQ(inputs.Param(3).GetValue(), m_Inputs.Param(3).GetValue());
-    EXPECT_EQ(inputs.Param(40).GetValue(), m_Inputs.Param(40).GetValue());
+    EXPECT_EQ(fresh.m_Inputs.Param(3).GetValue(), m_Inputs.Param(3).GetValue());
+    EXPECT_EQ(fresh.m_Inputs.Param(40).GetValue(), m_Inputs.Param(40).GetValue());
     EXPECT_EQ(SaveText(*fresh), text);
-    fresh->Disconnect();
 }
 
 } // namespace
