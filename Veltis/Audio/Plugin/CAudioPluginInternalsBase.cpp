@@ -18,6 +18,8 @@
 #include "Veltis/Serialization/IReadDataStream.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
 
+#include <cmath>
+
 namespace Veltis {
 namespace Audio {
 namespace Plugin {
@@ -93,11 +95,12 @@ bool CAudioPluginInternalsBase::CInputParamsSerializer::DeSerialize(const Serial
     Serialization::CIndexedName names("param");
     for (int i = 0; i < count; ++i) {
         DataModel::TICaptureObject<float, DataModel::Objects::IConstParamInfo>& param = m_Params->GetAt(i + 1);
-        float value = 0.0f;
-        if (stream.ReadFloat(names.Get(i), value))
-            param.SetValue(value);
-        else
-            param.SetValue(param.GetInfo().GetDefault());
+        // A stored value that does not read as a finite number counts as absent.
+        const float defaultValue = param.GetInfo().GetDefault();
+        float value = defaultValue;
+        if (!stream.ReadFloat(names.Get(i), value) || !std::isfinite(value))
+            value = defaultValue;
+        param.SetValue(value);
     }
     return result;
 }
@@ -367,7 +370,8 @@ bool CAudioPluginInternalsBase::DeSerialize(const Serialization::IReadDataStream
 
     if (IPluginGUIConnections::IInputParams* params = m_Connections.GetInputParams()) {
         float bypass = 0.0f;
-        stream.ReadFloat("bypass", bypass);
+        if (!stream.ReadFloat("bypass", bypass) || !std::isfinite(bypass))
+            bypass = 0.0f;
         params->GetAt(0).SetValue(bypass);
         CInputParamsSerializer values(params);
         if (!stream.ReadObject("inputParams", values)) {

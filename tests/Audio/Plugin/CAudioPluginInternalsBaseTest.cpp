@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
@@ -550,6 +551,39 @@ TEST_F(PluginCoreTest, MissingParameterValuesTakeTheirDefaults)
     for (int i = 1; i <= 10; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(core.m_Inputs.Param(i).GetValue(), i == 8 ? 3.5f : -1.0f);
+    }
+}
+
+TEST_F(PluginCoreTest, StoredValuesThatAreNotNumbersTakeTheDefaults)
+{
+    CTestCore core(m_Settings, new CTestProcessor(3, 0));
+    core.Connect();
+    core.m_Inputs.Param(0).SetValue(1.0f);
+    core.m_Inputs.Param(2).SetValue(7.0f);
+    // Texts that do not parse, in a document.
+    LoadBody(*core, "<bypass>yes</bypass><inputParams><paramCount>3</paramCount><param0>loud</param0>"
+                    "<param1>1e999x</param1><param2></param2></inputParams>");
+    EXPECT_EQ(core.m_Inputs.Param(0).GetValue(), 0.0f);
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(core.m_Inputs.Param(i).GetValue(), (i - 1) * 0.5f);
+    }
+    // Numbers that are not finite, in a memory snapshot.
+    core.m_Inputs.Param(0).SetValue(1.0f);
+    core.m_Inputs.Param(2).SetValue(7.0f);
+    CMemDataObject values;
+    values.WriteInt("paramCount", 3);
+    values.WriteFloat("param0", std::numeric_limits<float>::quiet_NaN());
+    values.WriteFloat("param1", std::numeric_limits<float>::infinity());
+    values.WriteFloat("param2", -std::numeric_limits<float>::infinity());
+    CMemDataObject state;
+    state.WriteFloat("bypass", std::numeric_limits<float>::quiet_NaN());
+    state.WriteObject("inputParams", values);
+    core->DeSerialize(state);
+    EXPECT_EQ(core.m_Inputs.Param(0).GetValue(), 0.0f);
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(core.m_Inputs.Param(i).GetValue(), (i - 1) * 0.5f);
     }
 }
 
