@@ -16,7 +16,6 @@
 
 #include <complex>
 #include <memory>
-#include <random>
 
 using namespace TessalineTest;
 using namespace Veltis::Audio::DSP;
@@ -26,12 +25,7 @@ namespace {
 
 std::vector<float> Noise(int count, unsigned seed, float amplitude = 0.5f)
 {
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<float> uniform(-amplitude, amplitude);
-    std::vector<float> signal(count);
-    for (float& s : signal)
-        s = uniform(random);
-    return signal;
+    return VeltisTest::Noise(count, amplitude, seed);
 }
 
 // The equaliser's processing rebuilt from the framework's filters, stage by stage in the documented
@@ -726,11 +720,8 @@ TEST(CTessalineChainTest, AfterTheTailSilentBlocksApplyValuesAtOnce)
     CDynamicParamsVariations variations;
     MakeVariations(variations, values);
     std::vector<float> block(4096, 1.0f);
-    CAudioStream stream(block.data(), 4096);
-    CAudioStreams streams(1, &stream);
-    const CProcessContext context = {&streams, &streams, 4096, &variations, nullptr};
     int blocks = 0;
-    while (equaliser.ProcessSilence(context) && blocks < 1000)
+    while (VeltisTest::ProcessSilenceInPlace(equaliser, block.data(), 4096, &variations) && blocks < 1000)
         ++blocks;
     EXPECT_GE(blocks * 4096, equaliser.GetTailLength());
     EXPECT_TRUE(equaliser.IsOversampling());
