@@ -31,7 +31,7 @@ const int kHistoryMaxCount = 128;
 const float kBypassTransitionMs = 10.0f;
 const char kSettingItem[] = "setting";
 
-typedef CAudioPluginInternalsBase Core_;
+typedef CAudioPluginInternalsBase CInternals;
 
 // Stores each dirty function of a pass in its factory (a clone, announced on the factory's own event);
 // the dirty flags stay set until the announcement phase.
@@ -63,7 +63,7 @@ public:
 };
 
 // Reads a default flag (absent: true) and stores it, announcing only a change; returns the flag.
-bool ReadDefaultFlag(const Serialization::IReadDataStream& stream, const char* name, Core_::CDefaultFlag& flag)
+bool ReadDefaultFlag(const Serialization::IReadDataStream& stream, const char* name, CInternals::CDefaultFlag& flag)
 {
     bool value = true;
     stream.ReadBool(name, value);
@@ -133,10 +133,10 @@ CAudioPluginInternalsBase::CAudioPluginInternalsBase(DSP::IFilter* processor, IP
         m_OutputStringsChanged[i] = 1;
 
     CAudioPluginDefaultSettings& defaults = GetDefaultSettings();
-    m_InputCCDefaultsListener = new Core::TCommand<Core_>(this, &Core_::OnDefaultInputCCSettingsChanged);
-    m_OutputCCDefaultsListener = new Core::TCommand<Core_>(this, &Core_::OnDefaultOutputCCSettingsChanged);
-    m_AutomationDefaultsListener = new Core::TCommand<Core_>(this, &Core_::OnDefaultAutomationSettingsChanged);
-    m_RefreshRateListener = new Core::TCommand<Core_>(this, &Core_::OnOutputRefreshRateChanged);
+    m_InputCCDefaultsListener = new Core::TCommand<CInternals>(this, &CInternals::OnDefaultInputCCSettingsChanged);
+    m_OutputCCDefaultsListener = new Core::TCommand<CInternals>(this, &CInternals::OnDefaultOutputCCSettingsChanged);
+    m_AutomationDefaultsListener = new Core::TCommand<CInternals>(this, &CInternals::OnDefaultAutomationSettingsChanged);
+    m_RefreshRateListener = new Core::TCommand<CInternals>(this, &CInternals::OnOutputRefreshRateChanged);
     defaults.GetInputCCSettingsChangedEvent().AddListener(m_InputCCDefaultsListener);
     defaults.GetOutputCCSettingsChangedEvent().AddListener(m_OutputCCDefaultsListener);
     defaults.GetAutomationSettingsChangedEvent().AddListener(m_AutomationDefaultsListener);
