@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Runs every built fuzz target for a bounded time from its seed corpus. Arguments: the build folder
-# and the seconds per target. A finding (crash, leak, sanitizer report) fails the run.
+# Runs every built fuzz target from its seed corpus, sharing one time budget among them so that new
+# targets do not lengthen the run. Arguments: the build folder and the budget in seconds (300 by
+# default); each target gets budget / targets seconds, but at least VELTIS_FUZZ_MIN_SECONDS (15).
+# A finding (crash, leak, sanitizer report) fails the run.
 set -euo pipefail
 build="$1"
-seconds="${2:-60}"
+budget="${2:-300}"
+floor="${VELTIS_FUZZ_MIN_SECONDS:-15}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 shopt -s nullglob
-for target in "$build"/fuzz/*Fuzzer; do
+targets=("$build"/fuzz/*Fuzzer)
+[ ${#targets[@]} -gt 0 ] || { echo "fuzz: no targets in $build/fuzz"; exit 1; }
+seconds=$((budget / ${#targets[@]}))
+[ "$seconds" -ge "$floor" ] || seconds="$floor"
+for target in "${targets[@]}"; do
   name="$(basename "$target")"
   corpus="$root/fuzz/corpus/$name"
   work="$(mktemp -d)"

@@ -1,25 +1,50 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine and runs every test: the whole suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the tests that exercise threads under ThreadSanitizer.
+# UndefinedBehaviorSanitizer, then the tests that exercise threads under ThreadSanitizer, then the fuzz
+# targets for a shared time budget. Prints the wall time of each phase at the end.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$VELTIS_ROOT"
 
-bash scripts/setup.sh
+phase_times=()
+timed() {
+  local name="$1" start=$SECONDS
+  shift
+  "$@"
+  phase_times+=("$(printf '%-12s %5ds' "$name" $((SECONDS - start)))")
+}
+report_times() {
+  echo "== wall time per phase"
+  printf '  %s\n' "${phase_times[@]}"
+  printf '  %-12s %5ds\n' total "$SECONDS"
+}
+trap report_times EXIT
+# A test that skips itself leaves its suite's CTest entry passed: name it.
+list_skipped() {
+  local names
+  names="$(sed -n 's/^\[  SKIPPED \] \([A-Za-z_][^ ]*\).*/  \1/p' "$1/Testing/Temporary/LastTest.log" 2>/dev/null |
+    sort -u || true)"
+  [ -z "$names" ] || printf 'Skipped tests:\n%s\n' "$names"
+}
+build() {
+  cmake --preset "$1"
+  cmake --build --preset "$1"
+}
+
+timed setup bash scripts/setup.sh
 
 echo "== dev: ASan + UBSan, all tests"
-cmake --preset dev
-cmake --build --preset dev
-ctest --preset dev
+timed "dev build" build dev
+timed "dev tests" ctest --preset dev
+list_skipped build/dev
 
 echo "== tsan: ThreadSanitizer, tests labelled 'threads'"
-cmake --preset tsan
-cmake --build --preset tsan
-ctest --preset tsan
+timed "tsan build" build tsan
+timed "tsan tests" ctest --preset tsan
+list_skipped build/tsan
 
 if ls fuzz/*Fuzzer.cpp >/dev/null 2>&1; then
-  echo "== fuzz: libFuzzer targets, bounded time each"
-  cmake --preset fuzz
-  cmake --build --preset fuzz
-  bash scripts/fuzz.sh build/fuzz "${VELTIS_FUZZ_SECONDS:-60}"
+  echo "== fuzz: libFuzzer targets sharing a time budget"
+  timed "fuzz build" build fuzz
+  timed "fuzz runs" bash scripts/fuzz.sh build/fuzz "${VELTIS_FUZZ_SECONDS:-300}"
 fi
