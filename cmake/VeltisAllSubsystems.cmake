@@ -10,6 +10,7 @@ set(_veltis_known_subsystems
     VeltisAAX
     VeltisDSP
     VeltisPlugin
+    VeltisPluginsFilters
 )
 set(VELTIS_ALL_SUBSYSTEMS "")
 foreach(_name IN LISTS _veltis_known_subsystems)
