@@ -37,20 +37,10 @@ class CAAXPluginParamsAdapter
           CAAXPluginParamAdapter, IPluginParam, Veltis::Containers::IVector<IPluginParam>, CAdapterStorage>> {
 };
 
-// The const collection needs only the read-only element access of the vector interface.
-class CAAXPluginConstAdapterStorage : public Veltis::Containers::IConstVector<IConstPluginParam> {
-public:
-    int GetCount() const override { return m_Storage.GetCount(); }
-    const IConstPluginParam& GetAt(int index) const override { return m_Storage[index]; }
-    CAdapterStorage& GetStorage() { return m_Storage; }
-    const CAdapterStorage& GetStorage() const { return m_Storage; }
-
-private:
-    CAdapterStorage m_Storage;
-};
-
 // The output parameters, read-only for the core.
-class CAAXPluginConstParamsAdapter : public TAAXPluginAdapters<CAAXPluginConstAdapterStorage> {
+class CAAXPluginConstParamsAdapter
+    : public TAAXPluginAdapters<Veltis::CoreUtilities::TDynamicCollection<
+          CAAXPluginParamAdapter, IConstPluginParam, Veltis::Containers::IVector<IConstPluginParam>, CAdapterStorage>> {
 };
 
 } // namespace AAXPlugin
