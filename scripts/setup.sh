@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   antlr3 libantlr3c-dev default-jre-headless
   libtinyxml-dev
+  libsndfile1-dev
   locales
 )
 
