@@ -37,6 +37,7 @@ public:
     int32_t GetCustomData(uint32_t type, uint32_t size, void* data, uint32_t* written) override;
 
     Veltis::Audio::Plugin::CAudioPluginInternals& GetInternals() { return m_Internals; }
+    CAAXPluginProcessing& GetProcessing() { return m_Processing; }
 
 protected:
     int32_t EffectInit() override;
