@@ -11,6 +11,8 @@ set(_veltis_known_subsystems
     VeltisDSP
     VeltisPlugin
     VeltisPluginsFilters
+    VeltisAAXHost
+    VeltisAAXPlugin
 )
 set(VELTIS_ALL_SUBSYSTEMS "")
 foreach(_name IN LISTS _veltis_known_subsystems)
