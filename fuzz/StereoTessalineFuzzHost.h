@@ -4,7 +4,6 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include <memory>
 #include <vector>
 
 #include "aax/AAX_VCollection.h"
@@ -14,23 +13,24 @@
 #include "platform/aax/host/CHostInstance.h"
 
 // One initialised instance of the product, hosted in process for the whole fuzzing run, with the
-// user's folder in a temporary one.
+// user's folder in a temporary one. It is never destroyed: the module's shared configuration goes at
+// exit before a later-made static would.
 namespace VeltisFuzz {
 
 inline Veltis::Platform::AAXHost::CHostInstance& StereoTessalineInstance()
 {
-    static std::unique_ptr<Veltis::Platform::AAXHost::CHostEnvironment> host;
-    static std::unique_ptr<Veltis::Platform::AAXHost::CHostInstance> instance;
+    static Veltis::Platform::AAXHost::CHostEnvironment* host = nullptr;
+    static Veltis::Platform::AAXHost::CHostInstance* instance = nullptr;
     if (!instance) {
         char folder[] = "/tmp/veltis-fuzz-XXXXXX";
         if (mkdtemp(folder))
             setenv("XDG_CONFIG_HOME", folder, 1);
-        host.reset(new Veltis::Platform::AAXHost::CHostEnvironment);
+        host = new Veltis::Platform::AAXHost::CHostEnvironment;
         AAX_VCollection collection(host->GetHostUnknown());
         if (VeltisExt::AAXPlugin::GetEffectDescriptions(&collection) != 0)
             abort();
         const auto& effect = host->GetDescription().m_Effects.at(0);
-        instance.reset(new Veltis::Platform::AAXHost::CHostInstance(*host, effect, effect.m_Components.at(0)));
+        instance = new Veltis::Platform::AAXHost::CHostInstance(*host, effect, effect.m_Components.at(0));
         if (!instance->Create() || instance->Initialize({}) != 0)
             abort();
     }
