@@ -40,6 +40,29 @@ public:
         return out;
     }
 
+    // The two output samples of one input sample when interpolating by 2, equal bit for bit to Step(s)
+    // and Step(0): with zeros between the input samples the odd phase of every section stays at zero, so
+    // each branch runs on the even phase only. Valid for a filter only ever run this way since cleared.
+    void InterpolatePair(double s, double& first, double& second)
+    {
+        const double a = RunPhase(m_branchA.get(), m_countA, s);
+        first = 0.5 * (a + m_previousB);
+        m_previousB = RunPhase(m_branchB.get(), m_countB, s);
+        second = 0.5 * (0.0 + m_previousB);
+        m_previousB = 0.0;
+    }
+
+    // The one output sample of a pair when decimating by 2, equal bit for bit to Step(p0) followed by a
+    // discarded Step(p1): branch A is read only at even samples and branch B only at odd ones, so each
+    // runs on its own phase. Valid for a filter only ever run this way since cleared.
+    double DecimatePair(double p0, double p1)
+    {
+        const double a = RunPhase(m_branchA.get(), m_countA, p0);
+        const double out = 0.5 * (a + m_previousB);
+        m_previousB = RunPhase(m_branchB.get(), m_countB, p1);
+        return out;
+    }
+
     // Clears the filter when a non-finite sample has entered its recursive histories, which it would
     // otherwise never leave.
     void RecoverFromNonFinite();
@@ -57,7 +80,24 @@ public:
     static const double* GetCoefficients(int n, bool steep, int branch);
 
 private:
-    // The sections in array order in double; the result as a float, zero when its exponent is 0.
+    // Zero, denormals and the smallest binade: keeps the recursion out of denormal arithmetic.
+    static double FlushTiny(double y)
+    {
+        uint64_t bits;
+        std::memcpy(&bits, &y, sizeof bits);
+        return (static_cast<uint32_t>(bits >> 32) & 0x7FE00000u) == 0 ? 0.0 : y;
+    }
+
+    // A branch's output as a float, zero when its exponent is 0.
+    static double FlushedFloat(double x)
+    {
+        const float f = static_cast<float>(x);
+        uint32_t bits;
+        std::memcpy(&bits, &f, sizeof bits);
+        return (bits & 0x7F800000u) == 0 ? 0.0f : f;
+    }
+
+    // The sections in array order in double, one sample of the doubled rate.
     static double RunBranch(AllpassSection* sections, int count, double x)
     {
         for (int i = 0; i < count; ++i) {
@@ -67,19 +107,24 @@ private:
             s.x1 = x;
             s.y3 = s.y2;
             s.y2 = s.y1;
-            double y = (x - s.y3) * s.a + s.x3;
-            // Zero, denormals and the smallest binade: keeps the recursion out of denormal arithmetic.
-            uint64_t bits;
-            std::memcpy(&bits, &y, sizeof bits);
-            if ((static_cast<uint32_t>(bits >> 32) & 0x7FE00000u) == 0)
-                y = 0.0;
+            s.y1 = FlushTiny((x - s.y3) * s.a + s.x3);
+            x = s.y1;
+        }
+        return FlushedFloat(x);
+    }
+
+    // The same for one phase only: x1 and y1 hold the previous input and output of that phase, which
+    // the full form keeps in x3 and y3 when the phase comes round again.
+    static double RunPhase(AllpassSection* sections, int count, double x)
+    {
+        for (int i = 0; i < count; ++i) {
+            AllpassSection& s = sections[i];
+            const double y = FlushTiny((x - s.y1) * s.a + s.x1);
+            s.x1 = x;
             s.y1 = y;
             x = y;
         }
-        float f = static_cast<float>(x);
-        uint32_t fbits;
-        std::memcpy(&fbits, &f, sizeof fbits);
-        return (fbits & 0x7F800000u) == 0 ? 0.0f : f;
+        return FlushedFloat(x);
     }
     static void ClearSection(AllpassSection& section);
 

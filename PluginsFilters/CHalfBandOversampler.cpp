@@ -24,8 +24,10 @@ void CHalfBandOversampler::Upsample(const Veltis::Audio::DSP::IAudioStream& inpu
     const long step = input.GetStep();
     for (int k = 0; k < count; ++k) {
         const float s = in ? in[k * step] : 0.0f;
-        float o0 = static_cast<float>(m_up.Step(s));
-        float o1 = static_cast<float>(m_up.Step(0.0));
+        double first, second;
+        m_up.InterpolatePair(s, first, second);
+        float o0 = static_cast<float>(first);
+        float o1 = static_cast<float>(second);
         o0 = o0 * 2.0f;
         o1 = o1 * 2.0f;
         output[2 * k] = o0;
@@ -39,8 +41,7 @@ void CHalfBandOversampler::Downsample(const float* input, Veltis::Audio::DSP::IA
     float* out = output.GetBuffer();
     const long step = output.GetStep();
     for (int k = 0; k < count; ++k) {
-        const float o = static_cast<float>(m_down.Step(input[2 * k]));
-        m_down.Step(input[2 * k + 1]);
+        const float o = static_cast<float>(m_down.DecimatePair(input[2 * k], input[2 * k + 1]));
         if (out)
             out[k * step] = o;
     }

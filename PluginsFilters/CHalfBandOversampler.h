@@ -14,6 +14,8 @@ namespace PluginsFilters {
 
 // The pair of half-band filters around one channel's oversampled chain: m_up interpolates by 2 (a zero
 // between input samples, doubled to keep unity gain), m_down decimates by 2. Their states are separate.
+// Each runs its branches at the lower rate, with the same output bits as the filter run sample by sample
+// at the doubled rate.
 class CHalfBandOversampler {
 public:
     explicit CHalfBandOversampler(int capacity);

@@ -135,6 +135,35 @@ const CTessalineDescriptors& Descriptors()
     return descriptors;
 }
 
+// Runs samples through up to three sections, sample by sample: the same bits as one section after the
+// other over the whole block, while their recursions, each bound by its own latency, overlap in time.
+template <int N>
+void RunSections(Veltis::Audio::DSP::Algorithm::CBiquad* const* sections, float* samples, long step, int length)
+{
+    Veltis::Audio::DSP::Algorithm::CBiquad local[N];
+    for (int i = 0; i < N; ++i)
+        local[i] = *sections[i];
+    for (int k = 0; k < length; ++k) {
+        float x = samples[k * step];
+        for (int i = 0; i < N; ++i)
+            x = local[i].ProcessSample(x);
+        samples[k * step] = x;
+    }
+    for (int i = 0; i < N; ++i)
+        *sections[i] = local[i];
+}
+
+void RunCascade(Veltis::Audio::DSP::Algorithm::CBiquad* const* sections, int count, float* samples, long step,
+                int length)
+{
+    for (; count >= 3; count -= 3, sections += 3)
+        RunSections<3>(sections, samples, step, length);
+    if (count == 2)
+        RunSections<2>(sections, samples, step, length);
+    else if (count == 1)
+        RunSections<1>(sections, samples, step, length);
+}
+
 void SetOne(CTessaline::CDynamicParamsValues& out, float value)
 {
     out.SetSize(1, false);
@@ -268,6 +297,7 @@ void CTessaline::ReserveBuffers(int samples)
 void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
                            const IParamsVariations* variations)
 {
+    // An empty block changes nothing: a fade that has not moved yet would otherwise count as ended.
     if (outputs.GetCount() == 0 || count <= 0)
         return;
     // A block without an input stream is silence.
@@ -401,6 +431,12 @@ void CTessaline::ProcessChain(IAudioStreams& streams, int count, const IParamsVa
         work = &m_oversampleBuffer;
         workCount = 2 * count;
     }
+    IAudioStream& stream = work->GetAt(0);
+    float* const samples = stream.GetBuffer();
+    const long step = stream.GetStep();
+    // Sections engaged without a fade or a ramp wait here and run together in one pass over the block.
+    Veltis::Audio::DSP::Algorithm::CBiquad* pending[kChainLength];
+    int pendingCount = 0;
     for (int i = 0; i < kChainLength; ++i) {
         m_variations.SetCount(n);
         for (int j = 0; j < n; ++j)
@@ -409,10 +445,46 @@ void CTessaline::ProcessChain(IAudioStreams& streams, int count, const IParamsVa
         if (m_oversampling)
             AdaptParamsVariationsToDoubleRate(m_variations);
         const CProcessContext context = {work, work, workCount, &m_variations, nullptr};
-        m_chain[i].m_bypass->Process(*m_chain[i].m_filter, context);
+        CFilterBypassManagerBase& bypass = *m_chain[i].m_bypass;
+        const bool steady = !bypass.IsFading();
+        // A steady bypass only keeps its filter current on silence: the block passes unchanged.
+        if (steady && !bypass.IsActive()) {
+            bypass.Process(*m_chain[i].m_filter, context);
+            continue;
+        }
+        CBiquadFilter* const section = GetChainSection(i);
+        if (steady && section && samples && m_variations.GetCount() < 2) {
+            // An empty block applies the block's values as the full one would.
+            const CProcessContext settings = {work, work, 0, &m_variations, nullptr};
+            section->Process(settings);
+            pending[pendingCount++] = &section->GetBiquad();
+            continue;
+        }
+        RunCascade(pending, pendingCount, samples, step, workCount);
+        pendingCount = 0;
+        bypass.Process(*m_chain[i].m_filter, context);
     }
+    RunCascade(pending, pendingCount, samples, step, workCount);
     if (m_oversampling)
         m_oversampler.Downsample(buffer.GetBuffer(), streams.GetAt(0), count);
+}
+
+CBiquadFilter* CTessaline::GetChainSection(int item)
+{
+    switch (item) {
+    case kLowShelfItem:
+        return &m_lowShelf;
+    case kLowCutItem:
+        return &m_lowCut;
+    case kHighShelfItem:
+        return &m_highShelf;
+    case kHighCutItem:
+        return &m_highCut;
+    default:
+        return item >= kFirstBandItem && item < kHighShelfItem && (item - kFirstBandItem) % 2 == 0
+                   ? &m_peaks[(item - kFirstBandItem) / 2]
+                   : nullptr;
+    }
 }
 
 void CTessaline::MapChainItemParams(int item, const IConstValues& values, CDynamicParamsValues& out, int set) const

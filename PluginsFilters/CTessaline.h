@@ -119,6 +119,8 @@ private:
     void ApplyChainSettings(const IConstValues& values, bool fade);
     void ProcessOversamplingSwitch(IAudioStreams& streams, int count, const IParamsVariations* variations);
     void ProcessChain(IAudioStreams& streams, int count, const IParamsVariations* variations);
+    // The biquad of a chain item, null for the compressors.
+    Veltis::Audio::DSP::Filters::CBiquadFilter* GetChainSection(int item);
     void MapMeterParams(const IConstValues& values, CDynamicParamsValues& out) const;
     static void MapLowShelfParams(const IConstValues& values, CDynamicParamsValues& out);
     static void MapHighShelfParams(const IConstValues& values, CDynamicParamsValues& out);

@@ -108,7 +108,7 @@ std::vector<double> Coefficients(const CHalfBandFilter& filter, int branch)
     return result;
 }
 
-// Random samples with impulses, silences and tiny values mixed in.
+// Random samples with impulses, silences of both signs of zero and tiny values mixed in.
 std::vector<float> TestSignal(int count, unsigned seed)
 {
     std::mt19937 random(seed);
@@ -123,7 +123,7 @@ std::vector<float> TestSignal(int count, unsigned seed)
         else if (kind == 2)
             signal[k] = uniform(random) * 1e-30f;
         else
-            signal[k] = 0.0f;
+            signal[k] = k % 2 ? -0.0f : 0.0f;
     }
     return signal;
 }

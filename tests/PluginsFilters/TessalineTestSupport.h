@@ -6,6 +6,7 @@
 #include "Veltis/Audio/DSP/CDynamicParamsVariations.h"
 #include "Veltis/Audio/DSP/CParamsValues.h"
 #include "Veltis/DataModel/Objects/IConstParamInfo.h"
+#include "support/MonoFilterBlocks.h"
 
 #include <cmath>
 #include <cstring>
@@ -52,10 +53,7 @@ inline void MakeVariations(CDynamicParamsVariations& variations, const Values& v
 inline void RunBlock(Veltis::Audio::DSP::IFilter& filter, float* samples, int count,
                      const Veltis::Audio::DSP::IParamsVariations* variations = nullptr)
 {
-    CAudioStream stream(samples, count);
-    CAudioStreams streams(1, &stream);
-    const CProcessContext context = {&streams, &streams, count, variations, nullptr};
-    filter.Process(context);
+    VeltisTest::ProcessInPlace(filter, samples, count, variations);
 }
 
 // Runs a whole signal through in blocks of the given size.

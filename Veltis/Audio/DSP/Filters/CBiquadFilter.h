@@ -55,6 +55,8 @@ public:
     void Reset() override { m_Biquad.ClearHistory(); }
 
     const Algorithm::CBiquad& GetBiquad() const { return m_Biquad; }
+    // For owners that run several sections sample by sample in one loop.
+    Algorithm::CBiquad& GetBiquad() { return m_Biquad; }
     double GetInvSampleRate() const { return m_InvSampleRate; }
 
 protected:
