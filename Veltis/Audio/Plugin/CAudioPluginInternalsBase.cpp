@@ -18,6 +18,8 @@
 #include "Veltis/Serialization/IReadDataStream.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
 
+#include <cmath>
+
 namespace Veltis {
 namespace Audio {
 namespace Plugin {
@@ -29,7 +31,7 @@ const int kHistoryMaxCount = 128;
 const float kBypassTransitionMs = 10.0f;
 const char kSettingItem[] = "setting";
 
-typedef CAudioPluginInternalsBase Core_;
+typedef CAudioPluginInternalsBase CInternals;
 
 // Stores each dirty function of a pass in its factory (a clone, announced on the factory's own event);
 // the dirty flags stay set until the announcement phase.
@@ -54,8 +56,14 @@ void AnnounceDirtyFunctions(F& factories, DSP::IFilter::IDirtyFlags& dirty, int 
     }
 }
 
+// The editor state of a core without an editor: an empty object.
+class CNoState : public Serialization::ISerialize {
+public:
+    bool Serialize(Serialization::IWriteDataStream&) const override { return true; }
+};
+
 // Reads a default flag (absent: true) and stores it, announcing only a change; returns the flag.
-bool ReadDefaultFlag(const Serialization::IReadDataStream& stream, const char* name, Core_::CDefaultFlag& flag)
+bool ReadDefaultFlag(const Serialization::IReadDataStream& stream, const char* name, CInternals::CDefaultFlag& flag)
 {
     bool value = true;
     stream.ReadBool(name, value);
@@ -87,11 +95,12 @@ bool CAudioPluginInternalsBase::CInputParamsSerializer::DeSerialize(const Serial
     Serialization::CIndexedName names("param");
     for (int i = 0; i < count; ++i) {
         DataModel::TICaptureObject<float, DataModel::Objects::IConstParamInfo>& param = m_Params->GetAt(i + 1);
-        float value = 0.0f;
-        if (stream.ReadFloat(names.Get(i), value))
-            param.SetValue(value);
-        else
-            param.SetValue(param.GetInfo().GetDefault());
+        // A stored value that does not read as a finite number counts as absent.
+        const float defaultValue = param.GetInfo().GetDefault();
+        float value = defaultValue;
+        if (!stream.ReadFloat(names.Get(i), value) || !std::isfinite(value))
+            value = defaultValue;
+        param.SetValue(value);
     }
     return result;
 }
@@ -124,10 +133,10 @@ CAudioPluginInternalsBase::CAudioPluginInternalsBase(DSP::IFilter* processor, IP
         m_OutputStringsChanged[i] = 1;
 
     CAudioPluginDefaultSettings& defaults = GetDefaultSettings();
-    m_InputCCDefaultsListener = new Core::TCommand<Core_>(this, &Core_::OnDefaultInputCCSettingsChanged);
-    m_OutputCCDefaultsListener = new Core::TCommand<Core_>(this, &Core_::OnDefaultOutputCCSettingsChanged);
-    m_AutomationDefaultsListener = new Core::TCommand<Core_>(this, &Core_::OnDefaultAutomationSettingsChanged);
-    m_RefreshRateListener = new Core::TCommand<Core_>(this, &Core_::OnOutputRefreshRateChanged);
+    m_InputCCDefaultsListener = new Core::TCommand<CInternals>(this, &CInternals::OnDefaultInputCCSettingsChanged);
+    m_OutputCCDefaultsListener = new Core::TCommand<CInternals>(this, &CInternals::OnDefaultOutputCCSettingsChanged);
+    m_AutomationDefaultsListener = new Core::TCommand<CInternals>(this, &CInternals::OnDefaultAutomationSettingsChanged);
+    m_RefreshRateListener = new Core::TCommand<CInternals>(this, &CInternals::OnOutputRefreshRateChanged);
     defaults.GetInputCCSettingsChangedEvent().AddListener(m_InputCCDefaultsListener);
     defaults.GetOutputCCSettingsChangedEvent().AddListener(m_OutputCCDefaultsListener);
     defaults.GetAutomationSettingsChangedEvent().AddListener(m_AutomationDefaultsListener);
@@ -336,7 +345,7 @@ bool CAudioPluginInternalsBase::Serialize(Serialization::IWriteDataStream& strea
     if (m_GUI) {
         result = stream.WriteObject("GUI", *m_GUI) && result;
     } else {
-        const Serialization::CMemDataObject empty;
+        const CNoState empty;
         result = stream.WriteObject("GUI", empty) && result;
     }
     result = stream.WriteObject("model", m_Model) && result;
@@ -361,7 +370,8 @@ bool CAudioPluginInternalsBase::DeSerialize(const Serialization::IReadDataStream
 
     if (IPluginGUIConnections::IInputParams* params = m_Connections.GetInputParams()) {
         float bypass = 0.0f;
-        stream.ReadFloat("bypass", bypass);
+        if (!stream.ReadFloat("bypass", bypass) || !std::isfinite(bypass))
+            bypass = 0.0f;
         params->GetAt(0).SetValue(bypass);
         CInputParamsSerializer values(params);
         if (!stream.ReadObject("inputParams", values)) {
