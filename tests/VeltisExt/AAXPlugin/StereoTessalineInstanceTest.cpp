@@ -2,13 +2,13 @@
 
 #include <string.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 #include "aax/AAX_CChunkDataParser.h"
 #include "aax/AAX_CString.h"
 #include "platform/aax/AAXStemFormat.h"
+#include "platform/aax/IAAXHostRunTime.h"
 #include "support/StereoTessalineModule.h"
 
 using namespace VeltisTest;
@@ -114,4 +114,18 @@ TEST_F(StereoTessalineTest, EditorIsReachedThroughCustomDataOfEightBytes)
     uint32_t small = 0;
     EXPECT_EQ(instance.GetEffect()->GetCustomData(AAXFourCharCode("igui"), 4, &small, &written), -20004);
     EXPECT_EQ(written, 0u);
+}
+
+TEST_F(StereoTessalineTest, EditorViewIsEmptyUntilTheEditorArrives)
+{
+    CHostInstance& instance = NewInstance();
+    ASSERT_EQ(instance.OpenGUI(), 0);
+    AAXViewSize size = {-1.0f, -1.0f};
+    EXPECT_EQ(instance.GetGUI()->GetViewSize(&size), 0);
+    EXPECT_EQ(size.m_Width, 0.0f);
+    EXPECT_EQ(size.m_Height, 0.0f);
+    EXPECT_EQ(instance.GetGUI()->GetViewSize(nullptr), -20004);
+    EXPECT_EQ(instance.SetViewContainer(kAAXViewTypeNative), 0);
+    EXPECT_EQ(instance.ClearViewContainer(), 0);
+    EXPECT_EQ(instance.CloseGUI(), 0);
 }
