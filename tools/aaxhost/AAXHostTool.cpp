@@ -1,9 +1,9 @@
 #include "tools/aaxhost/AAXHostTool.h"
 
+#include <ctype.h>
 #include <math.h>
 #include <stdlib.h>
 #include <string.h>
-#include <unistd.h>
 
 #include <sndfile.h>
 
