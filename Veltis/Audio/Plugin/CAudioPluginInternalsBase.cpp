@@ -234,8 +234,10 @@ void CAudioPluginInternalsBase::SetSampleRate(double rate, bool& apply)
     m_OutputDataSync.SetSampleRate(rate);
     m_BypassManager.SetSampleRate(rate);
     m_BypassManager.SetTransitionTime(kBypassTransitionMs);
-    if (m_Processor)
-        m_Processor->SetSampleRate(apply, rate);
+    if (!m_Processor)
+        return;
+    m_BypassManager.ReserveBuffers(m_Processor->GetProcessInfo().GetOutputsInfo().GetCount(), kBlockReserve);
+    m_Processor->SetSampleRate(apply, rate);
 }
 
 DSP::IOutputDataSync* CAudioPluginInternalsBase::GetOutputDataSync()

@@ -99,7 +99,10 @@ public:
     void Disconnect();
     bool IsConnected() const { return m_Connections.GetInputParams() != nullptr; }
 
-    // apply is handed to the processor unchanged.
+    // Blocks up to this many samples pass the master bypass without allocating.
+    static constexpr int kBlockReserve = 4096;
+
+    // apply is handed to the processor unchanged. Sizes the bypass buffers for kBlockReserve samples.
     void SetSampleRate(double rate, bool& apply);
     DSP::IOutputDataSync* GetOutputDataSync();
     void OnBlockProcessed(int count);

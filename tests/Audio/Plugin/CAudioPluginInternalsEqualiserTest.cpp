@@ -4,6 +4,12 @@
 #include "Veltis/Audio/Plugin/ProductEntry.h"
 #include "Veltis/DataModel/Objects/IConstProductInfo.h"
 
+#include "Veltis/Audio/DSP/CAudioStream.h"
+#include "Veltis/Audio/DSP/CAudioStreams.h"
+#include "Veltis/Audio/DSP/CProcessContext.h"
+
+#include "support/CAllocationCounter.h"
+#include "support/MonoFilterBlocks.h"
 #include "support/PluginCoreSupport.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +81,48 @@ TEST_F(EqualiserCoreTest, StateRoundTripsThroughTextByteForByte)
     EXPECT_EQ(fresh.m_Inputs.Param(3).GetValue(), m_Inputs.Param(3).GetValue());
     EXPECT_EQ(fresh.m_Inputs.Param(40).GetValue(), m_Inputs.Param(40).GetValue());
     EXPECT_EQ(SaveText(*fresh), text);
+}
+
+TEST_F(EqualiserCoreTest, MasterBypassBlocksAllocateNothingOnceTheRateIsSet)
+{
+    using namespace Veltis::Audio::DSP;
+    bool apply = true;
+    m_Core->SetSampleRate(48000.0, apply);
+    const int count = CAudioPluginInternalsBase::kBlockReserve;
+    std::vector<float> left = VeltisTest::Noise(count, 0.5f, 1), right = VeltisTest::Noise(count, 0.5f, 2);
+    std::vector<float> outLeft(count), outRight(count);
+    CAudioStream inStreams[2] = {CAudioStream(left.data(), count), CAudioStream(right.data(), count)};
+    CAudioStream outStreams[2] = {CAudioStream(outLeft.data(), count), CAudioStream(outRight.data(), count)};
+    CAudioStreams inputs(2, inStreams), outputs(2, outStreams);
+    const CProcessContext context{&inputs, &outputs, count, nullptr, nullptr};
+    CFilterBypassManagerBase& bypass = m_Core->GetBypassManager();
+    IFilter& processor = *m_Core->GetProcessor();
+
+    long blockAllocations = -1;
+    long quietPublishAllocations = -1;
+    {
+        VeltisTest::CAllocationCounter counter;
+        // Into bypass (a fade, then steady), silence, and back out.
+        bypass.SetBypass(true);
+        bypass.Process(processor, context);
+        bypass.Process(processor, context);
+        bypass.ProcessSilence(processor, context);
+        bypass.SetBypass(false);
+        bypass.Process(processor, context);
+        m_Core->OnBlockProcessed(count);
+        blockAllocations = counter.GetCount();
+    }
+    // Publication copies what changed; a second pass without changes copies nothing.
+    m_Core->PublishOutputs();
+    {
+        VeltisTest::CAllocationCounter counter;
+        m_Core->PublishOutputs();
+        quietPublishAllocations = counter.GetCount();
+    }
+    EXPECT_EQ(blockAllocations, 0);
+    EXPECT_EQ(quietPublishAllocations, 0);
+    EXPECT_FALSE(bypass.IsFading());
+    EXPECT_TRUE(bypass.IsActive());
 }
 
 } // namespace
