@@ -20,9 +20,6 @@ namespace {
 using Veltis::Audio::DSP::CAudioStream;
 using Veltis::Audio::DSP::IFilter;
 
-// Blocks up to this many samples never allocate on the audio thread.
-const int kBlockReserve = 4096;
-
 int InputParamCount(IFilter& processor) { return processor.GetInputParamsInfo().GetCount(); }
 
 } // namespace
@@ -59,11 +56,6 @@ void CAAXPluginProcessing::SetSampleRate(double rate)
 {
     bool apply = true;
     m_pInternals->SetSampleRate(rate, apply);
-    // The master bypass's fade buffers are sized here, off the audio thread, not at its first fade.
-    const Veltis::Audio::DSP::IProcessInfo& info = m_pInternals->GetProcessor()->GetProcessInfo();
-    const int inputs = info.GetInputsInfo().GetCount();
-    const int outputs = info.GetOutputsInfo().GetCount();
-    m_pInternals->GetBypassManager().ReserveBuffers(inputs > outputs ? inputs : outputs, kBlockReserve);
     const int count = InputParamCount(*m_pInternals->GetProcessor());
     for (int i = 0; i < count && i + 1 < m_pInputAdapters->GetCount(); ++i)
         m_CurrentValues.SetValue(i, m_pInputAdapters->GetAdapter(i + 1).GetValue());
