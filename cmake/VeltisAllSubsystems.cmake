@@ -12,6 +12,8 @@ set(_veltis_known_subsystems
     VeltisPlugin
     VeltisGraphics
     VeltisPluginsFilters
+    VeltisAAXHost
+    VeltisAAXPlugin
 )
 set(VELTIS_ALL_SUBSYSTEMS "")
 foreach(_name IN LISTS _veltis_known_subsystems)

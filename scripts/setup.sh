@@ -12,6 +12,7 @@ packages=(
   libcairo2-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra
   libpng-dev zlib1g-dev libjpeg62-turbo-dev libstb-dev
+  libsndfile1-dev
   locales
 )
 
