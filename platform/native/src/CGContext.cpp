@@ -19,14 +19,6 @@ bool IsFinite(const CGRect& rect)
            std::isfinite(rect.size.height);
 }
 
-// Cairo refuses any other matrix by failing the whole context for good.
-bool IsInvertible(const cairo_matrix_t& m)
-{
-    double determinant = m.xx * m.yy - m.yx * m.xy;
-    return std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) && std::isfinite(m.x0) &&
-           std::isfinite(m.y0);
-}
-
 // Pixman samples images through a 16.16 fixed-point transform; near its limits cairo falls back on
 // temporary images that can fail the whole context. No image is drawn scaled beyond 4096 times.
 bool CanPlaceImage(const cairo_matrix_t& device)

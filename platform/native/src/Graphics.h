@@ -9,6 +9,7 @@
 
 #include <cairo.h>
 
+#include <cmath>
 #include <vector>
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "ARGB32 words are used as bytes b, g, r, a");
@@ -145,6 +146,14 @@ public:
 private:
     CGContextImpl* m_Context;
 };
+
+// Cairo fails a whole context for good on a matrix it cannot invert, so every matrix is checked first.
+inline bool IsInvertible(const cairo_matrix_t& m)
+{
+    const double determinant = m.xx * m.yy - m.yx * m.xy;
+    return std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) && std::isfinite(m.x0) &&
+           std::isfinite(m.y0);
+}
 
 inline CGFloat Clamp01(CGFloat value)
 {
