@@ -13,12 +13,6 @@ namespace Native {
 
 namespace {
 
-bool IsFinite(const CGRect& rect)
-{
-    return std::isfinite(rect.origin.x) && std::isfinite(rect.origin.y) && std::isfinite(rect.size.width) &&
-           std::isfinite(rect.size.height);
-}
-
 // Pixman samples images through a 16.16 fixed-point transform; near its limits cairo falls back on
 // temporary images that can fail the whole context. No image is drawn scaled beyond 4096 times.
 bool CanPlaceImage(const cairo_matrix_t& device)

@@ -147,6 +147,12 @@ private:
     CGContextImpl* m_Context;
 };
 
+inline bool IsFinite(const CGRect& rect)
+{
+    return std::isfinite(rect.origin.x) && std::isfinite(rect.origin.y) && std::isfinite(rect.size.width) &&
+           std::isfinite(rect.size.height);
+}
+
 // Cairo fails a whole context for good on a matrix it cannot invert, so every matrix is checked first.
 inline bool IsInvertible(const cairo_matrix_t& m)
 {
