@@ -4,7 +4,6 @@
 #include "Native/Harness.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -154,8 +153,7 @@ CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size
         FindPixelFormat(bitsPerComponent, 0, bitmapInfo, CGColorSpaceGetNumberOfComponents(space));
     if (!format || format->layout == EPixelLayout::Straight32 || format->layout == EPixelLayout::Packed24)
         return nullptr;
-    if (!data || width == 0 || height == 0 || width > kMaxSide || height > kMaxSide || bytesPerRow > INT_MAX ||
-        bytesPerRow < width * format->bitsPerPixel / 8)
+    if (!data || !FitsImageSurface(width, height, bytesPerRow) || bytesPerRow < width * format->bitsPerPixel / 8)
         return nullptr;
     cairo_surface_t* surface;
     if (format->layout == EPixelLayout::Premultiplied32) {

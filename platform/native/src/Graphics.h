@@ -9,6 +9,7 @@
 
 #include <cairo.h>
 
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -39,6 +40,12 @@ void RowFromARGB(EPixelLayout layout, const uint32_t* source, uint8_t* target, s
 
 // Cairo's own limit on image surfaces.
 constexpr size_t kMaxSide = 32767;
+
+// Pixels that cairo can hold: not empty, within its side limit, with rows its int strides can step over.
+inline bool FitsImageSurface(size_t width, size_t height, size_t bytesPerRow)
+{
+    return width != 0 && height != 0 && width <= kMaxSide && height <= kMaxSide && bytesPerRow <= INT_MAX;
+}
 
 class CGColorSpaceImpl final : public CGColorSpace {
 public:
