@@ -1,12 +1,11 @@
 #include "Veltis/Math/CSweptValues.h"
 
+#include "Veltis/Core/SaturatingCast.h"
 #include "Veltis/Runtime/CObjectsFactory.h"
 #include "Veltis/Serialization/IReadDataStream.h"
 #include "Veltis/Serialization/IWriteDataStream.h"
 #include "Veltis/Serialization/TDynamicVectorDeSerializer.h"
 #include "Veltis/Serialization/TVectorSerializer.h"
-
-#include <climits>
 
 namespace Veltis {
 namespace Math {
@@ -32,12 +31,7 @@ int CSweptValues::GetRingSize(int n)
 
 int CSweptValues::GetStartOffset(float x, float pointsPerSecond)
 {
-    const double start = static_cast<double>(x * pointsPerSecond) + 0.5;
-    if (!(start > static_cast<double>(INT_MIN) - 1.0))
-        return INT_MIN;
-    if (start >= static_cast<double>(INT_MAX) + 1.0)
-        return INT_MAX;
-    return static_cast<int>(start);
+    return Core::TruncateToInt(static_cast<double>(x * pointsPerSecond) + 0.5);
 }
 
 CSweptValues::CRing::CRing() : m_CurrentIndex(-1), m_Mask(0), m_PointsCount(0), m_Duration(0.0f), m_PointsPerSecond(0.0f)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Veltis/Core/SaturatingCast.h"
+
 #include <cmath>
 #include <cstdint>
 #include <math.h>
@@ -53,11 +55,7 @@ inline float Ceil(float x) { return ceilf(x); }
 inline float Round(float x)
 {
     const double shifted = x > 0.0f ? static_cast<double>(x) + 0.5 : static_cast<double>(x) - 0.5;
-    if (shifted >= 2147483648.0)
-        return static_cast<float>(INT32_MAX);
-    if (!(shifted > -2147483649.0))
-        return static_cast<float>(INT32_MIN);
-    return static_cast<float>(static_cast<int32_t>(shifted));
+    return static_cast<float>(Core::TruncateToInt(shifted));
 }
 
 inline float Not(float x) { return x == 0.0f ? 1.0f : 0.0f; }

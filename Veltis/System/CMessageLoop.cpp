@@ -4,6 +4,7 @@
 
 #include "Veltis/Core/CAutoLock.h"
 #include "Veltis/Core/ICommand.h"
+#include "Veltis/Core/SaturatingCast.h"
 #include "Veltis/Core/TCommand.h"
 
 namespace Veltis {
@@ -365,10 +366,7 @@ int CMessageLoop::ScanTimers()
         return -1;
     const uint64_t sinceScan = scan.GetElapsedTicks();
     const uint64_t wait = next > sinceScan ? next - sinceScan : 0;
-    const double ms = scan.TicksToMilliseconds(wait);
-    if (ms >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    return ms > 0.0 ? static_cast<int>(ms) : 0;
+    return Core::TruncateToLength(scan.TicksToMilliseconds(wait));
 }
 
 } // namespace System

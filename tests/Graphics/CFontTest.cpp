@@ -8,6 +8,7 @@
 #include "Native/Harness.h"
 #include "support/CCountingCommand.h"
 #include "support/GraphicsEnvironment.h"
+#include "support/NativeFonts.h"
 #include "support/NativeTest.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +22,6 @@ namespace VeltisTest {
 namespace {
 
 class CFontTest : public NativeTest {};
-
-
-std::string FamilyOf(Native::CTFontRef font)
-{
-    Native::CFStringRef family = Native::CTFontCopyFamilyName(font);
-    std::string text = family ? family->UTF8String() : "";
-    if (family)
-        Native::CFRelease(family);
-    return text;
-}
 
 CFontDescription Describe(const char* face, int height, int weight = 400, bool italic = false)
 {

@@ -1,5 +1,7 @@
 #include "Veltis/Audio/DSP/COutputDataSync.h"
 
+#include "Veltis/Core/SaturatingCast.h"
+
 #include <climits>
 
 namespace Veltis {
@@ -8,17 +10,10 @@ namespace DSP {
 
 namespace {
 
-// Truncated towards zero and saturated to 0..INT_MAX; 0 for a refresh rate of 0 or an unordered result.
+// A refresh rate of 0 asks for no refresh at all, not for an endless period.
 int ComputePeriod(double sampleRate, double refreshRate)
 {
-    if (refreshRate == 0.0)
-        return 0;
-    const double period = sampleRate / refreshRate;
-    if (!(period > 0.0))
-        return 0;
-    if (period >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    return static_cast<int>(period);
+    return refreshRate == 0.0 ? 0 : Core::TruncateToLength(sampleRate / refreshRate);
 }
 
 } // namespace

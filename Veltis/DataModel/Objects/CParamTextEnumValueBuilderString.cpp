@@ -1,8 +1,7 @@
 #include "Veltis/DataModel/Objects/CParamTextEnumValueBuilderString.h"
 
+#include "Veltis/Core/SaturatingCast.h"
 #include "Veltis/DataModel/Objects/IParamInfo.h"
-
-#include <limits>
 
 namespace Veltis {
 namespace DataModel {
@@ -15,12 +14,7 @@ CParamTextEnumValueBuilderString::CParamTextEnumValueBuilderString(IParamInfo* p
 
 int CParamTextEnumValueBuilderString::FirstIndexOf(float min)
 {
-    const float first = min + 0.5f;
-    if (!(first > static_cast<float>(std::numeric_limits<int>::min())))
-        return std::numeric_limits<int>::min();
-    if (first >= static_cast<float>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    return static_cast<int>(first);
+    return Core::TruncateToInt(min + 0.5f);
 }
 
 void CParamTextEnumValueBuilderString::StoreValue(const char* text)

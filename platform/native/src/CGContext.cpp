@@ -4,7 +4,6 @@
 #include "Native/Harness.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -12,20 +11,6 @@
 namespace Native {
 
 namespace {
-
-bool IsFinite(const CGRect& rect)
-{
-    return std::isfinite(rect.origin.x) && std::isfinite(rect.origin.y) && std::isfinite(rect.size.width) &&
-           std::isfinite(rect.size.height);
-}
-
-// Cairo refuses any other matrix by failing the whole context for good.
-bool IsInvertible(const cairo_matrix_t& m)
-{
-    double determinant = m.xx * m.yy - m.yx * m.xy;
-    return std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) && std::isfinite(m.x0) &&
-           std::isfinite(m.y0);
-}
 
 // Pixman samples images through a 16.16 fixed-point transform; near its limits cairo falls back on
 // temporary images that can fail the whole context. No image is drawn scaled beyond 4096 times.
@@ -168,8 +153,7 @@ CGContextRef CGBitmapContextCreate(void* data, size_t width, size_t height, size
         FindPixelFormat(bitsPerComponent, 0, bitmapInfo, CGColorSpaceGetNumberOfComponents(space));
     if (!format || format->layout == EPixelLayout::Straight32 || format->layout == EPixelLayout::Packed24)
         return nullptr;
-    if (!data || width == 0 || height == 0 || width > kMaxSide || height > kMaxSide || bytesPerRow > INT_MAX ||
-        bytesPerRow < width * format->bitsPerPixel / 8)
+    if (!data || !FitsImageSurface(width, height, bytesPerRow) || bytesPerRow < width * format->bitsPerPixel / 8)
         return nullptr;
     cairo_surface_t* surface;
     if (format->layout == EPixelLayout::Premultiplied32) {

@@ -3,7 +3,6 @@
 #include "Native/CoreFoundation.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -243,8 +242,7 @@ CGImageRef CGImageCreate(size_t width, size_t height, size_t bitsPerComponent, s
 {
     const PixelFormat* format =
         FindPixelFormat(bitsPerComponent, bitsPerPixel, bitmapInfo, CGColorSpaceGetNumberOfComponents(space));
-    if (!format || !provider || decode || width == 0 || height == 0 || width > kMaxSide || height > kMaxSide ||
-        bytesPerRow > INT_MAX)
+    if (!format || !provider || decode || !FitsImageSurface(width, height, bytesPerRow))
         return nullptr;
     size_t rowBytes = width * format->bitsPerPixel / 8;
     if (bytesPerRow < rowBytes || ImplOf<CGDataProviderImpl>(provider)->size < bytesPerRow * (height - 1) + rowBytes)

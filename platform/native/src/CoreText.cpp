@@ -430,10 +430,7 @@ void CTLineDraw(CTLineRef line, CGContextRef context)
         return;
     const CGAffineTransform& m = target->textMatrix;
     cairo_matrix_t text = {m.a, m.b, m.c, m.d, m.tx + target->textPosition.x, m.ty + target->textPosition.y};
-    double determinant = text.xx * text.yy - text.xy * text.yx;
-    // Cairo fails a context for good on a matrix it cannot invert.
-    if (!(std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) && std::isfinite(text.x0) &&
-          std::isfinite(text.y0)))
+    if (!IsInvertible(text))
         return;
     DrawingPass pass(context, "CTLineDraw");
     if (!pass)

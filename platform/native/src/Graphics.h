@@ -9,6 +9,8 @@
 
 #include <cairo.h>
 
+#include <climits>
+#include <cmath>
 #include <vector>
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "ARGB32 words are used as bytes b, g, r, a");
@@ -38,6 +40,12 @@ void RowFromARGB(EPixelLayout layout, const uint32_t* source, uint8_t* target, s
 
 // Cairo's own limit on image surfaces.
 constexpr size_t kMaxSide = 32767;
+
+// Pixels that cairo can hold: not empty, within its side limit, with rows its int strides can step over.
+inline bool FitsImageSurface(size_t width, size_t height, size_t bytesPerRow)
+{
+    return width != 0 && height != 0 && width <= kMaxSide && height <= kMaxSide && bytesPerRow <= INT_MAX;
+}
 
 class CGColorSpaceImpl final : public CGColorSpace {
 public:
@@ -145,6 +153,20 @@ public:
 private:
     CGContextImpl* m_Context;
 };
+
+inline bool IsFinite(const CGRect& rect)
+{
+    return std::isfinite(rect.origin.x) && std::isfinite(rect.origin.y) && std::isfinite(rect.size.width) &&
+           std::isfinite(rect.size.height);
+}
+
+// Cairo fails a whole context for good on a matrix it cannot invert, so every matrix is checked first.
+inline bool IsInvertible(const cairo_matrix_t& m)
+{
+    const double determinant = m.xx * m.yy - m.yx * m.xy;
+    return std::isfinite(determinant) && determinant != 0 && std::isfinite(1 / determinant) && std::isfinite(m.x0) &&
+           std::isfinite(m.y0);
+}
 
 inline CGFloat Clamp01(CGFloat value)
 {

@@ -19,8 +19,7 @@ int ClampCoordinate(double value)
 // The whole pixels that the rectangle touches; false when it covers nothing.
 bool ToPixels(const HIRect& rect, cairo_rectangle_int_t& pixels)
 {
-    if (!(rect.size.width > 0 && rect.size.height > 0) || !std::isfinite(rect.origin.x) ||
-        !std::isfinite(rect.origin.y) || !std::isfinite(rect.size.width) || !std::isfinite(rect.size.height))
+    if (!(rect.size.width > 0 && rect.size.height > 0) || !IsFinite(rect))
         return false;
     int x0 = ClampCoordinate(std::floor(rect.origin.x));
     int y0 = ClampCoordinate(std::floor(rect.origin.y));

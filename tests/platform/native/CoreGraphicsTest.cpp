@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -98,6 +99,7 @@ TEST_F(CoreGraphicsTest, BitmapContextsAcceptExactlyThreeLayouts)
         {"zero width", 0, 3, 8, 8, true, 0, false, 0},
         {"zero height", 5, 0, 8, 8, true, 0, false, 0},
         {"too wide", 40000, 1, 8, 40000, true, 0, false, 0},
+        {"stride beyond int", 5, 1, 8, size_t(INT_MAX) + 1, true, 0, false, 0},
         {"no memory", 5, 3, 8, 8, true, 0, true, 0},
     };
     std::vector<uint8_t> memory(40000 * 4);
@@ -498,6 +500,9 @@ TEST_F(CoreGraphicsTest, ImagesOutsideTheFiveLayoutsAreRefused)
         {"row too short", 2, 2, 8, 32, 7, rgb, 0x2002, provider, nullptr},
         {"provider too small", 4, 5, 8, 32, 16, rgb, 0x2002, provider, nullptr},
         {"zero width", 0, 2, 8, 32, 8, rgb, 0x2002, provider, nullptr},
+        {"zero height", 2, 0, 8, 32, 8, rgb, 0x2002, provider, nullptr},
+        // One row needs only its own pixels from the provider, so only the stride limit refuses it.
+        {"stride beyond int", 1, 1, 8, 32, size_t(INT_MAX) + 1, rgb, 0x2002, provider, nullptr},
         {"no provider", 2, 2, 8, 32, 8, rgb, 0x2002, nullptr, nullptr},
         {"no colour space", 2, 2, 8, 32, 8, nullptr, 0x2002, provider, nullptr},
         {"decode array", 2, 2, 8, 32, 8, rgb, 0x2002, provider, kDecode},

@@ -3,6 +3,7 @@
 #include "Native/CoreFoundation.h"
 #include "Native/Harness.h"
 #include "support/NativeBitmap.h"
+#include "support/NativeFonts.h"
 #include "support/NativeTest.h"
 
 #include <gtest/gtest.h>
@@ -30,15 +31,6 @@ CTFontRef MakeFont(const char* name, CGFloat size)
     CTFontRef font = CTFontCreateWithName(string, size, nullptr);
     CFRelease(string);
     return font;
-}
-
-std::string FamilyOf(CTFontRef font)
-{
-    CFStringRef family = CTFontCopyFamilyName(font);
-    std::string text = family ? family->UTF8String() : "";
-    if (family)
-        CFRelease(family);
-    return text;
 }
 
 std::string BaseName(const std::string& path)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <climits>
+#include "Veltis/Core/SaturatingCast.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -23,16 +24,8 @@ inline bool IsZeroSubnormalOrNotFinite(float value) { return GetExponentBits(val
 
 inline bool IsZeroOrSubnormal(float value) { return GetExponentBits(value) == 0u; }
 
-// Sample counts made from times and rates that callers may hand over unchecked: truncated, saturated to
-// [0, INT_MAX], NaN giving 0. A negative length and 0 behave alike wherever a length is used.
-inline int TruncateToLength(double samples)
-{
-    if (!(samples >= 1.0))
-        return 0;
-    if (samples >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    return static_cast<int>(samples);
-}
+// Sample counts are made from times and rates that callers may hand over unchecked.
+using Core::TruncateToLength;
 
 // The per-sample coefficient of a time constant of T samples: the distance to the target shrinks to a
 // tenth in T samples; 0 (instant) for a time of 0.

@@ -1,7 +1,7 @@
 #include "Veltis/Audio/DSP/Filters/CBiquadFilter.h"
 
 #include "Veltis/Audio/DSP/CProcessInfo.h"
-#include "Veltis/Math/FunctionsLibrary.h"
+#include "Veltis/Audio/DSP/Filters/ResponseCurveInfos.h"
 #include "Veltis/Math/TFunction.h"
 
 namespace Veltis {
@@ -9,23 +9,14 @@ namespace Audio {
 namespace DSP {
 namespace Filters {
 
-using DataModel::Objects::CCurveInfo;
-using DataModel::Objects::CParamInfo;
-using Math::FunctionsLibrary::FromdB;
-
 namespace {
 
 struct CBiquadDescriptors {
     CBiquadDescriptors() : m_ProcessInfo(1, 1), m_Curves(CBiquadFilter::kCurvesCount)
     {
-        const CParamInfo frequency(2, "Frequency", "Hz", "", nullptr, 20.0f, 22000.0f, 20.0f);
-        m_Curves.GetStorage()[CBiquadFilter::kGainCurve] =
-            CCurveInfo("Frequency Response (Gain)", "", frequency,
-                       CParamInfo(2, "Gain", "dB", "", nullptr, FromdB(-40.0f), FromdB(40.0f), FromdB(0.0f)));
-        m_Curves.GetStorage()[CBiquadFilter::kGainDbCurve] = CCurveInfo(
-            "Frequency Response (Gain dB)", "", frequency, CParamInfo(2, "Gain", "dB", "", nullptr, -40.0f, 40.0f, 0.0f));
-        m_Curves.GetStorage()[CBiquadFilter::kPhaseCurve] = CCurveInfo(
-            "Frequency Response (Phase)", "", frequency, CParamInfo(2, "Phase", "", "", nullptr, 0.0f, 1.0f, 0.0f));
+        m_Curves.GetStorage()[CBiquadFilter::kGainCurve] = GainResponseCurveInfo();
+        m_Curves.GetStorage()[CBiquadFilter::kGainDbCurve] = GainDbResponseCurveInfo();
+        m_Curves.GetStorage()[CBiquadFilter::kPhaseCurve] = PhaseResponseCurveInfo();
     }
 
     CProcessInfo m_ProcessInfo;

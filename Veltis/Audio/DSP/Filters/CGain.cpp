@@ -2,6 +2,7 @@
 
 #include "Veltis/Audio/DSP/CProcessInfo.h"
 #include "Veltis/Audio/DSP/IParamsVariations.h"
+#include "Veltis/Audio/DSP/Filters/ResponseCurveInfos.h"
 #include "Veltis/DataModel/Objects/CParamValueToText.h"
 #include "Veltis/DataModel/Objects/CProductInfo.h"
 #include "Veltis/Math/FunctionsLibrary.h"
@@ -11,7 +12,6 @@ namespace Audio {
 namespace DSP {
 namespace Filters {
 
-using DataModel::Objects::CCurveInfo;
 using DataModel::Objects::CParamInfo;
 using DataModel::Objects::CParamValueToText;
 using Math::FunctionsLibrary::FromdB;
@@ -26,12 +26,8 @@ struct CGainDescriptors {
     {
         m_Params.GetStorage()[0] = CParamInfo(2, "Gain", "dB", "", new CParamValueToText("%+.1f", false, "{value}"),
                                               -60.0f, 60.0f, 0.0f, true);
-        const CParamInfo frequency(2, "Frequency", "Hz", "", nullptr, 20.0f, 22000.0f, 20.0f);
-        m_Curves.GetStorage()[0] =
-            CCurveInfo("Frequency Response (Gain)", "", frequency,
-                       CParamInfo(2, "Gain", "dB", "", nullptr, FromdB(-40.0f), FromdB(40.0f), FromdB(0.0f)));
-        m_Curves.GetStorage()[1] = CCurveInfo("Frequency Response (Phase)", "", frequency,
-                                              CParamInfo(2, "Phase", "", "", nullptr, 0.0f, 1.0f, 0.0f));
+        m_Curves.GetStorage()[0] = GainResponseCurveInfo();
+        m_Curves.GetStorage()[1] = PhaseResponseCurveInfo();
     }
 
     DataModel::Objects::CProductInfo m_Info;

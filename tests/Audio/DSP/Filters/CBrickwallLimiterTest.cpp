@@ -107,6 +107,21 @@ TEST(CBrickwallLimiterTest, DecayRampChangesTheReleaseAfterEverySample)
     const float decay = static_cast<float>(0.1f * 48000.0) + 9.0f * static_cast<float>(0.001f * 48000.0) +
                         static_cast<float>(0.001f * 48000.0);
     EXPECT_NEAR(static_cast<float>(limiter.GetFollower().m_ReleaseLength), decay, 1.0f);
+
+    // The final length alone would also come from one jump at the end of the block. Within the block a
+    // longer release holds the envelope higher, so from the second sample on the limiter attenuates more
+    // than one that keeps the starting decay.
+    CBrickwallLimiter ramped, steady;
+    SetRate(ramped, 48000.0);
+    SetRate(steady, 48000.0);
+    SetValues(steady, {0.1f, 0.0f});
+    std::vector<float> rampedOut = {3.0f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f};
+    std::vector<float> steadyOut = rampedOut;
+    ProcessInPlace(ramped, rampedOut.data(), 10, &variations);
+    ProcessInPlace(steady, steadyOut.data(), 10);
+    EXPECT_EQ(rampedOut[0], steadyOut[0]);
+    for (int k = 1; k < 10; ++k)
+        EXPECT_LT(rampedOut[k], steadyOut[k]) << k;
 }
 
 TEST(CBrickwallLimiterTest, LimitsAgainOnTheSampleAfterANaN)
