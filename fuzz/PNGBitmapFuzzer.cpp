@@ -14,13 +14,14 @@
 
 using namespace Native;
 
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    Harness::SetPolicy(Harness::EPolicy::Lenient);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool quiet = [] {
-        Harness::SetPolicy(Harness::EPolicy::Lenient);
-        return true;
-    }();
-    (void)quiet;
     if (size == 0)
         return 0;
     std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
@@ -33,8 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     size_t width = CGBitmapContextGetWidth(context);
     size_t height = CGBitmapContextGetHeight(context);
-    if (width == 0 || height == 0 || width > kMaxImageSide || height > kMaxImageSide ||
-        width * height > kMaxImagePixels || CGBitmapContextGetBitsPerPixel(context) != 32)
+    bool withinLimits = width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+                        width * height <= kMaxImagePixels;
+    if (!withinLimits || CGBitmapContextGetBitsPerPixel(context) != 32)
         std::abort();
     uint8_t* pixels = static_cast<uint8_t*>(CGBitmapContextGetData(context));
     bool transparent = false;

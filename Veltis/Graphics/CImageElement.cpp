@@ -20,9 +20,16 @@ Core::C2DRectangle CImageElement::GetWholeImage() const
     return Core::C2DRectangle(Core::C2DPoint(0, 0), m_Image->GetSize());
 }
 
-Core::C2DRectangle CImageElement::ClipToImage(const Core::C2DRectangle& source) const
+void CImageElement::DrawClipped(IDrawSurface& surface, const Core::C2DRectangle& source,
+                                const Core::C2DPoint& destination, int opacity)
 {
-    return Core::C2DRectangle::Intersect(source, GetWholeImage());
+    Core::C2DRectangle part = Core::C2DRectangle::Intersect(source, GetWholeImage());
+    Core::C2DPoint corner(part.x, part.y);
+    Core::C2DSize size(part.width, part.height);
+    if (opacity < 0)
+        surface.DrawImage(*m_Image, corner, destination, size);
+    else
+        surface.DrawImage(*m_Image, corner, destination, size, uint8_t(opacity));
 }
 
 void CNormalImageElement::Draw(IDrawSurface& surface, const Core::C2DPoint& destination)
@@ -33,9 +40,7 @@ void CNormalImageElement::Draw(IDrawSurface& surface, const Core::C2DPoint& dest
 void CNormalImageElement::DrawPart(IDrawSurface& surface, const Core::C2DRectangle& source,
                                    const Core::C2DPoint& destination)
 {
-    Core::C2DRectangle part = ClipToImage(source);
-    surface.DrawImage(*m_Image, Core::C2DPoint(part.x, part.y), destination,
-                      Core::C2DSize(part.width, part.height));
+    DrawClipped(surface, source, destination, -1);
 }
 
 CAlphaImageElement::CAlphaImageElement(ISharedImage* image, ISharedBitmap* hitMask, int opacity)
@@ -51,9 +56,7 @@ void CAlphaImageElement::Draw(IDrawSurface& surface, const Core::C2DPoint& desti
 void CAlphaImageElement::DrawPart(IDrawSurface& surface, const Core::C2DRectangle& source,
                                   const Core::C2DPoint& destination)
 {
-    Core::C2DRectangle part = ClipToImage(source);
-    surface.DrawImage(*m_Image, Core::C2DPoint(part.x, part.y), destination,
-                      Core::C2DSize(part.width, part.height), uint8_t(m_Opacity));
+    DrawClipped(surface, source, destination, m_Opacity);
 }
 
 } // namespace Graphics

@@ -32,7 +32,9 @@ public:
 
 protected:
     Core::C2DRectangle GetWholeImage() const;
-    Core::C2DRectangle ClipToImage(const Core::C2DRectangle& source) const;
+    // The source cut to the image, at the destination; with an opacity 0..255 unless it is negative.
+    void DrawClipped(IDrawSurface& surface, const Core::C2DRectangle& source, const Core::C2DPoint& destination,
+                     int opacity);
 
     ISharedImage* m_Image;
     ISharedBitmap* m_HitMask;

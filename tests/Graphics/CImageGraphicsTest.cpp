@@ -29,14 +29,6 @@ constexpr int kNormal = 0;
 constexpr int kTiled = 1;
 constexpr int kStretched = 2;
 
-std::vector<CDrawCall> Record(CImageGraphics& graphics, const C2DRectangle* update = nullptr)
-{
-    CRecordingDrawSurface surface;
-    std::unique_ptr<CSimple2DRegion> region(update ? new CSimple2DRegion(*update) : nullptr);
-    graphics.Draw(surface, region.get());
-    return surface.calls;
-}
-
 // Draws the graphics into a new 32-bit bitmap of its size.
 std::unique_ptr<CDIBBitmap> Render(CImageGraphics& graphics)
 {
@@ -56,10 +48,10 @@ TEST_F(CImageGraphicsTest, NormalModeDrawsThePartUnderTheUpdateRectangleAtItsPla
     EXPECT_EQ(graphics.GetSize(), C2DSize(30, 20));
     EXPECT_EQ(graphics.GetImageSize(), C2DSize(30, 20));
     C2DRectangle update(5, 6, 50, 7);
-    EXPECT_EQ(Record(graphics), std::vector<CDrawCall>{ImageCall(native, {0, 0, 30, 20}, {0, 0})});
-    EXPECT_EQ(Record(graphics, &update), std::vector<CDrawCall>{ImageCall(native, {5, 6, 25, 7}, {5, 6})});
+    EXPECT_EQ(RecordDraw(graphics), std::vector<CDrawCall>{ImageCall(native, {0, 0, 30, 20}, {0, 0})});
+    EXPECT_EQ(RecordDraw(graphics, &update), std::vector<CDrawCall>{ImageCall(native, {5, 6, 25, 7}, {5, 6})});
     graphics.SetDrawMode(7);
-    EXPECT_EQ(Record(graphics, &update), std::vector<CDrawCall>{ImageCall(native, {5, 6, 25, 7}, {5, 6})})
+    EXPECT_EQ(RecordDraw(graphics, &update), std::vector<CDrawCall>{ImageCall(native, {5, 6, 25, 7}, {5, 6})})
         << "unknown modes draw as normal";
     EXPECT_TRUE(graphics.HitTest(C2DPoint(29, 19)));
     EXPECT_FALSE(graphics.HitTest(C2DPoint(30, 0)));
@@ -96,7 +88,7 @@ TEST_F(CImageGraphicsTest, TiledModeRepeatsTheImageFromTheOrigin)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Record(graphics, &c.update), c.calls);
+        EXPECT_EQ(RecordDraw(graphics, &c.update), c.calls);
     }
 }
 
@@ -126,7 +118,7 @@ TEST_F(CImageGraphicsTest, WithoutAnImageNothingIsDrawnOrHit)
         graphics.SetDrawMode(mode);
         graphics.SetSize(C2DSize(10, 10));
         EXPECT_TRUE(graphics.IsTransparent());
-        std::vector<CDrawCall> calls = Record(graphics);
+        std::vector<CDrawCall> calls = RecordDraw(graphics);
         if (mode == kStretched) {
             ASSERT_EQ(calls.size(), 1u);
             EXPECT_EQ(calls[0].name, "DrawBitmap");
@@ -147,7 +139,7 @@ TEST_F(CImageGraphicsTest, StretchedModeDrawsTheCacheOfItsSize)
     graphics.SetDrawMode(kStretched);
     graphics.SetSize(C2DSize(4, 2));
     C2DRectangle update(1, 0, 2, 2);
-    std::vector<CDrawCall> calls = Record(graphics, &update);
+    std::vector<CDrawCall> calls = RecordDraw(graphics, &update);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].name, "DrawBitmap");
     EXPECT_EQ(calls[0].opacity, -1) << "opaque entries use the plain form";
@@ -166,7 +158,7 @@ TEST_F(CImageGraphicsTest, StretchedModeDrawsTheCacheOfItsSize)
     EXPECT_EQ(WordAt(*cache, 7, 2), 0xFF0000FFu);
 
     graphics.SetAlphaImage(picture.get(), nullptr, 255);
-    calls = Record(graphics);
+    calls = RecordDraw(graphics);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].opacity, 255) << "transparent entries use the form with an opacity";
 }

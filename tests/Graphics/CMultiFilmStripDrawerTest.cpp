@@ -24,14 +24,6 @@ namespace {
 
 class CMultiFilmStripDrawerTest : public NativeTest {};
 
-std::vector<CDrawCall> Record(CMultiFilmStripDrawer& drawer, const C2DRectangle* update = nullptr)
-{
-    CRecordingDrawSurface surface;
-    std::unique_ptr<CSimple2DRegion> region(update ? new CSimple2DRegion(*update) : nullptr);
-    drawer.Draw(surface, region.get());
-    return surface.calls;
-}
-
 TEST_F(CMultiFilmStripDrawerTest, AFrameOfAVerticalStripComesFromItsRows)
 {
     // Each pixel of the strip tells its row.
@@ -43,7 +35,7 @@ TEST_F(CMultiFilmStripDrawerTest, AFrameOfAVerticalStripComesFromItsRows)
     drawer.SetSizeFromImages();
     EXPECT_EQ(drawer.GetSize(), C2DSize(40, 40));
     drawer.SetFrame(2);
-    EXPECT_EQ(Record(drawer), std::vector<CDrawCall>{ImageCall(strip->GetNativeImage(), {0, 80, 40, 40}, {0, 0})});
+    EXPECT_EQ(RecordDraw(drawer), std::vector<CDrawCall>{ImageCall(strip->GetNativeImage(), {0, 80, 40, 40}, {0, 0})});
 
     CDIBBitmap target(C2DSize(40, 40), 32);
     std::unique_ptr<IDrawSurface> surface(target.GetDrawSurface());
@@ -83,7 +75,7 @@ TEST_F(CMultiFilmStripDrawerTest, FrameOffsetsFollowTheStackingAndTruncate)
         drawer.SetSizeFromImages();
         EXPECT_EQ(drawer.GetSize(), c.size);
         drawer.SetFrame(c.frame);
-        EXPECT_EQ(Record(drawer), std::vector<CDrawCall>{ImageCall(strip->GetNativeImage(), c.source, {0, 0})});
+        EXPECT_EQ(RecordDraw(drawer), std::vector<CDrawCall>{ImageCall(strip->GetNativeImage(), c.source, {0, 0})});
     }
 }
 
@@ -97,7 +89,7 @@ TEST_F(CMultiFilmStripDrawerTest, TheOffsetOfATallStripIsComputedWide)
     drawer.m_FramesCount = 262145;
     drawer.SetFrame(262144);
     C2DRectangle update(0, 0, 1, 1);
-    EXPECT_EQ(Record(drawer, &update),
+    EXPECT_EQ(RecordDraw(drawer, &update),
               std::vector<CDrawCall>{ImageCall(strip->GetNativeImage(), {0, 16383, 1, 1}, {0, 0})});
     EXPECT_TRUE(drawer.HitTest(C2DPoint(0, 0)));
     EXPECT_FALSE(drawer.HitTest(C2DPoint(0, 1)));

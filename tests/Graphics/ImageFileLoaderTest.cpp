@@ -33,6 +33,15 @@ protected:
         EXPECT_TRUE(WritePngFile(path, picture));
         return path;
     }
+
+    // A picture, the flag and the premultiplied words its load must give.
+    struct Case {
+        const char* name;
+        PngPicture picture;
+        bool hasAlpha;
+        std::vector<uint32_t> words;
+    };
+    void ExpectLoads(const std::vector<Case>& cases);
 };
 
 // What a PNG load gave: the premultiplied words of the bitmap, top row first, and the flag.
@@ -93,6 +102,17 @@ std::string Fixture(const char* name)
     return std::string(VELTIS_TEST_IMAGES) + "/" + name;
 }
 
+void ImageFileLoaderTest::ExpectLoads(const std::vector<Case>& cases)
+{
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Decoded decoded = LoadPng(Write(std::string(c.name) + ".png", c.picture));
+        ASSERT_TRUE(decoded.loaded);
+        EXPECT_EQ(decoded.hasAlpha, c.hasAlpha);
+        EXPECT_EQ(decoded.words, c.words);
+    }
+}
+
 TEST_F(ImageFileLoaderTest, PixelsArePremultipliedWordsWithTruncatedQuotients)
 {
     // Samples R, G, B, A per pixel; words A << 24 | R·A/255 << 16 | G·A/255 << 8 | B·A/255.
@@ -112,24 +132,11 @@ TEST_F(ImageFileLoaderTest, TheFlagTellsWhetherOnePixelIsNotOpaque)
     rgb.colorType = PNG_COLOR_TYPE_RGB;
     rgb.width = 2;
     rgb.samples = {1, 2, 3, 4, 5, 6};
-    struct Case {
-        const char* name;
-        PngPicture picture;
-        bool hasAlpha;
-        std::vector<uint32_t> words;
-    };
-    const Case cases[] = {
+    ExpectLoads({
         {"rgb", rgb, false, {0xFF010203, 0xFF040506}},
         {"opaque rgba", Rgba({1, 2, 3, 255, 4, 5, 6, 255}, 2), false, {0xFF010203, 0xFF040506}},
         {"one pixel at 254", Rgba({1, 2, 3, 255, 255, 255, 255, 254}, 2), true, {0xFF010203, 0xFEFEFEFE}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Decoded decoded = LoadPng(Write(std::string(c.name) + ".png", c.picture));
-        ASSERT_TRUE(decoded.loaded);
-        EXPECT_EQ(decoded.hasAlpha, c.hasAlpha);
-        EXPECT_EQ(decoded.words, c.words);
-    }
+    });
 }
 
 TEST_F(ImageFileLoaderTest, EveryColourTypeAndDepthLoadsInOneLayout)
@@ -155,13 +162,7 @@ TEST_F(ImageFileLoaderTest, EveryColourTypeAndDepthLoadsInOneLayout)
     greyKey.transparentColor = {7};
     PngPicture interlaced = Rgba({200, 100, 50, 128, 10, 20, 30, 255, 1, 2, 3, 0, 40, 50, 60, 255}, 2, 2);
     interlaced.interlaced = true;
-    struct Case {
-        const char* name;
-        PngPicture picture;
-        bool hasAlpha;
-        std::vector<uint32_t> words;
-    };
-    const Case cases[] = {
+    ExpectLoads({
         {"rgba 16-bit", make(PNG_COLOR_TYPE_RGB_ALPHA, 16, {200, 1, 100, 2, 50, 3, 128, 4, 10, 0, 20, 0, 30, 0, 255, 255}),
          true, {0x80643219, 0xFF0A141E}},
         {"rgb 16-bit", make(PNG_COLOR_TYPE_RGB, 16, {200, 9, 100, 9, 50, 9, 10, 0, 20, 0, 30, 0}), false,
@@ -176,14 +177,7 @@ TEST_F(ImageFileLoaderTest, EveryColourTypeAndDepthLoadsInOneLayout)
         {"palette 2-bit", palette2, false, {0xFFC86432, 0xFF0A141E}},
         {"rgb with a transparent key", rgbKey, true, {0xFFC86432, 0}},
         {"interlaced", interlaced, true, {0x80643219, 0xFF0A141E, 0, 0xFF28323C}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Decoded decoded = LoadPng(Write(std::string(c.name) + ".png", c.picture));
-        ASSERT_TRUE(decoded.loaded);
-        EXPECT_EQ(decoded.hasAlpha, c.hasAlpha);
-        EXPECT_EQ(decoded.words, c.words);
-    }
+    });
 }
 
 TEST_F(ImageFileLoaderTest, FilesThatDoNotLoadGiveNullCloseTheFileAndLeaveNothing)

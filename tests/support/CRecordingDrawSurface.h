@@ -1,9 +1,12 @@
 #pragma once
 
+#include "Veltis/Graphics/CSimple2DRegion.h"
+#include "Veltis/Graphics/I2DDrawer.h"
 #include "Veltis/Graphics/IBitmap.h"
 #include "Veltis/Graphics/IDrawSurface.h"
 #include "Veltis/Graphics/IImage.h"
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -164,5 +167,16 @@ private:
         calls.push_back(call);
     }
 };
+
+// The calls of one Draw of the drawing object, with an update region of the rectangle when one is given.
+inline std::vector<CDrawCall> RecordDraw(Veltis::Graphics::I2DDrawer& drawer,
+                                         const Veltis::Core::C2DRectangle* update = nullptr)
+{
+    CRecordingDrawSurface surface;
+    std::unique_ptr<Veltis::Graphics::CSimple2DRegion> region(update ? new Veltis::Graphics::CSimple2DRegion(*update)
+                                                                    : nullptr);
+    drawer.Draw(surface, region.get());
+    return surface.calls;
+}
 
 } // namespace VeltisTest
