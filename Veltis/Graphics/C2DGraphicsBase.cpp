@@ -1,5 +1,7 @@
 #include "Veltis/Graphics/C2DGraphicsBase.h"
 
+#include "Veltis/Graphics/ISimple2DRegion.h"
+
 namespace Veltis {
 namespace Graphics {
 
@@ -19,6 +21,14 @@ void C2DGraphicsBase::InvalidateAll()
 {
     Core::C2DSize size = GetSize();
     m_InvalidateEvent.Notify(Core::C2DRectangle(0, 0, size.width, size.height));
+}
+
+Core::C2DRectangle C2DGraphicsBase::GetUpdateRectangle(const ISimple2DRegion* region)
+{
+    if (region)
+        return region->GetBounds();
+    Core::C2DSize size = GetSize();
+    return Core::C2DRectangle(0, 0, size.width, size.height);
 }
 
 void C2DGraphicsBase::SetInvalidatingColor(Core::CColor& field, const Core::CColor& color)

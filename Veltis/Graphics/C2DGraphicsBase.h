@@ -28,6 +28,8 @@ protected:
     void SetInvalidatingColor(Core::CColor& field, const Core::CColor& color);
     // The whole area, (0, 0, width, height).
     void InvalidateAll();
+    // The bounds of the region being repainted, else the whole area.
+    Core::C2DRectangle GetUpdateRectangle(const ISimple2DRegion* region);
 
 private:
     Core::C2DSize m_Size;

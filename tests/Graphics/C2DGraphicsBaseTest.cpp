@@ -10,6 +10,7 @@
 
 #include "Native/Harness.h"
 #include "support/CCountingCommand.h"
+#include "support/DrawingObjectListener.h"
 #include "support/NativeTest.h"
 
 #include <gtest/gtest.h>
@@ -27,30 +28,6 @@ namespace VeltisTest {
 namespace {
 
 class C2DGraphicsBaseTest : public NativeTest {};
-
-// Records the rectangles of an invalidate event.
-class CRectangleLog : public virtual Veltis::Core::TIArgCommand<const C2DRectangle&> {
-public:
-    void Execute(const C2DRectangle& rectangle) override { rectangles.push_back(rectangle); }
-    std::vector<C2DRectangle> rectangles;
-};
-
-// Listens to both events of a drawing object for as long as it lives.
-struct Listener {
-    explicit Listener(C2DGraphicsBase& graphics_) : graphics(graphics_)
-    {
-        graphics.GetSizeChangedEvent().AddListener(sizes);
-        graphics.GetInvalidateEvent().AddListener(invalidations);
-    }
-    ~Listener()
-    {
-        graphics.GetSizeChangedEvent().RemoveListener(&sizes);
-        graphics.GetInvalidateEvent().RemoveListener(&invalidations);
-    }
-    C2DGraphicsBase& graphics;
-    CCountingCommand sizes;
-    CRectangleLog invalidations;
-};
 
 TEST_F(C2DGraphicsBaseTest, SetSizeComparesThenClampsAndNeverInvalidates)
 {

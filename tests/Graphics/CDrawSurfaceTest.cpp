@@ -12,6 +12,7 @@
 #include "Native/CoreText.h"
 #include "Native/Harness.h"
 #include "support/GraphicsEnvironment.h"
+#include "support/NativeLineMetrics.h"
 #include "support/NativeTest.h"
 
 #include <gtest/gtest.h>
@@ -62,31 +63,6 @@ struct NativeCanvas {
     CDIBBitmap bitmap;
     std::unique_ptr<CDrawSurface> surface;
 };
-
-struct LineMetrics {
-    double width;
-    Native::CGFloat ascent;
-    Native::CGFloat descent;
-    Native::CGRect ink;
-};
-
-LineMetrics MeasureNative(const char* text, Native::CTFontRef font)
-{
-    Native::CFStringRef string = Native::CFStringCreateWithCString(nullptr, text, Native::kCFStringEncodingUTF8);
-    const Native::CFTypeRef keys[] = {Native::kCTFontAttributeName};
-    const Native::CFTypeRef values[] = {font};
-    Native::CFDictionaryRef attributes = Native::CFDictionaryCreate(
-        nullptr, keys, values, 1, &Native::kCFTypeDictionaryKeyCallBacks, &Native::kCFTypeDictionaryValueCallBacks);
-    Native::CFAttributedStringRef attributed = Native::CFAttributedStringCreate(nullptr, string, attributes);
-    Native::CTLineRef line = Native::CTLineCreateWithAttributedString(attributed);
-    LineMetrics m{};
-    m.width = Native::CTLineGetTypographicBounds(line, &m.ascent, &m.descent, nullptr);
-    m.ink = Native::CTLineGetImageBounds(line, nullptr);
-    for (Native::CFTypeRef object : {Native::CFTypeRef(line), Native::CFTypeRef(attributed),
-                                     Native::CFTypeRef(attributes), Native::CFTypeRef(string)})
-        Native::CFRelease(object);
-    return m;
-}
 
 TEST_F(CDrawSurfaceTest, CentredTextLandsWhereTheLayoutPutsIt)
 {

@@ -4,6 +4,7 @@
 #include "Native/Harness.h"
 #include "support/NativeBitmap.h"
 #include "support/NativeTest.h"
+#include "support/PngWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -76,18 +77,6 @@ std::vector<uint8_t> ReadBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// PNG's chunk checksum.
-uint32_t Crc32(const uint8_t* bytes, size_t size)
-{
-    uint32_t crc = 0xFFFFFFFF;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= bytes[i];
-        for (int k = 0; k < 8; ++k)
-            crc = crc & 1 ? 0xEDB88320 ^ (crc >> 1) : crc >> 1;
-    }
-    return ~crc;
 }
 
 // The image of the path through the source road, as the loader of image files asks for it.
@@ -223,14 +212,7 @@ TEST_F(ImageIOTest, LimitsAreCheckedBeforeAllocating)
     for (uint32_t width : {16385u, 1u, 16384u, 8193u, 0x7FFFFFFFu}) {
         uint32_t height = width == 1 ? 16385 : width == 16385 ? 1 : width;
         std::vector<uint8_t> bytes = png;
-        // IHDR's width and height, then its CRC made right so that libpng reaches the size check.
-        for (int i = 0; i < 4; ++i) {
-            bytes[16 + size_t(i)] = uint8_t(width >> (24 - 8 * i));
-            bytes[20 + size_t(i)] = uint8_t(height >> (24 - 8 * i));
-        }
-        uint32_t crc = Crc32(bytes.data() + 12, 17);
-        for (int i = 0; i < 4; ++i)
-            bytes[29 + size_t(i)] = uint8_t(crc >> (24 - 8 * i));
+        SetPngHeaderSize(bytes, width, height);
         cases.push_back({"PNG " + std::to_string(width) + " x " + std::to_string(height), bytes});
     }
     std::vector<uint8_t> bmp = ReadBytes(Fixture("rgb.bmp"));
