@@ -1,5 +1,7 @@
 #include "PluginsFilters/CHalfBandOversampler.h"
 
+#include "TessalineTestSupport.h"
+
 #include "Veltis/Audio/DSP/CAudioStream.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 
 using PluginsFilters::CHalfBandFilter;
 using PluginsFilters::CHalfBandOversampler;
+using TessalineTest::SameBits;
 using Veltis::Audio::DSP::CAudioStream;
 
 namespace {
@@ -128,36 +131,16 @@ std::vector<float> TestSignal(int count, unsigned seed)
     return signal;
 }
 
-bool SameBits(const std::vector<float>& a, const std::vector<float>& b)
-{
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0;
-}
-
 // Amplitude of the steady-state response of the filter step to a sine at frequency f (fraction of the
-// rate the filter runs at), fitted by least squares after the transient.
+// rate the filter runs at), after the transient.
 double MeasureGain(CHalfBandFilter& filter, double f)
 {
-    const double kPi = 3.14159265358979323846;
     const int settle = 6000;
     const int window = 8000;
-    double ss = 0, sc = 0, cc = 0, ys = 0, yc = 0;
-    for (int n = 0; n < settle + window; ++n) {
-        const double phase = 2.0 * kPi * f * n;
-        const double y = filter.Step(static_cast<float>(std::sin(phase)));
-        if (n < settle)
-            continue;
-        // The output lags by half a sample or more; fit both quadratures.
-        const double s = std::sin(phase), c = std::cos(phase);
-        ss += s * s;
-        sc += s * c;
-        cc += c * c;
-        ys += y * s;
-        yc += y * c;
-    }
-    const double det = ss * cc - sc * sc;
-    const double p = (ys * cc - yc * sc) / det;
-    const double q = (yc * ss - ys * sc) / det;
-    return std::sqrt(p * p + q * q);
+    std::vector<float> output(settle + window);
+    for (int n = 0; n < settle + window; ++n)
+        output[n] = static_cast<float>(filter.Step(static_cast<float>(std::sin(2.0 * TessalineTest::kPi * f * n))));
+    return TessalineTest::FitAmplitude(output, f, 1.0, settle);
 }
 
 double ToDb(double gain) { return 20.0 * std::log10(gain); }

@@ -73,10 +73,9 @@ inline std::vector<float> Sine(double frequency, double rate, int count, double 
     return signal;
 }
 
-// Gain in dB of the steady-state sine in output[from..] against the input sine's amplitude, fitted by
-// least squares at the known frequency.
-inline double MeasureDb(const std::vector<float>& output, double frequency, double rate, int from,
-                        double amplitude = 0.25)
+// Amplitude of the steady-state sine at the known frequency in output[from..], fitted by least squares
+// to both quadratures (the output may lag by any phase).
+inline double FitAmplitude(const std::vector<float>& output, double frequency, double rate, int from)
 {
     double ss = 0, sc = 0, cc = 0, ys = 0, yc = 0;
     for (size_t n = from; n < output.size(); ++n) {
@@ -91,7 +90,14 @@ inline double MeasureDb(const std::vector<float>& output, double frequency, doub
     const double det = ss * cc - sc * sc;
     const double p = (ys * cc - yc * sc) / det;
     const double q = (yc * ss - ys * sc) / det;
-    return 20.0 * std::log10(std::sqrt(p * p + q * q) / amplitude);
+    return std::sqrt(p * p + q * q);
+}
+
+// Gain in dB of the steady-state sine in output[from..] against the input sine's amplitude.
+inline double MeasureDb(const std::vector<float>& output, double frequency, double rate, int from,
+                        double amplitude = 0.25)
+{
+    return 20.0 * std::log10(FitAmplitude(output, frequency, rate, from) / amplitude);
 }
 
 inline bool SameBits(const std::vector<float>& a, const std::vector<float>& b)
