@@ -13,6 +13,15 @@ using namespace Native;
 namespace Veltis {
 namespace Graphics {
 
+// Four bytes a pixel at most: no buffer within the limits passes the int range of row and size arithmetic.
+static_assert(Native::kMaxImagePixels * 4 <= size_t(INT_MAX), "image limits within the int range");
+
+bool WithinImageLimits(int64_t width, int64_t height)
+{
+    return width > 0 && height > 0 && uint64_t(width) <= kMaxImageSide && uint64_t(height) <= kMaxImageSide &&
+           uint64_t(width) * uint64_t(height) <= kMaxImagePixels;
+}
+
 void GetBitmapFormat(int bitsPerPixel, const Core::C2DSize& size, uint32_t& bitmapInfo, CGColorSpaceRef& colorSpace,
                      int64_t& bytesPerRow, int& bitsPerComponent)
 {
@@ -47,19 +56,16 @@ void GetBitmapFormat(int bitsPerPixel, const Core::C2DSize& size, uint32_t& bitm
 
 CGContextRef CreateRawBitmapContext(const Core::C2DSize& size, int bitsPerPixel)
 {
-    // Sizes come from skins: no overflowed or oversized allocation.
-    if (size.width <= 0 || size.height <= 0 || size_t(size.width) > kMaxImageSide ||
-        size_t(size.height) > kMaxImageSide || uint64_t(size.width) * uint64_t(size.height) > kMaxImagePixels)
+    if (!WithinImageLimits(size.width, size.height))
         return nullptr;
     uint32_t info = 0;
     CGColorSpaceRef space = nullptr;
     int64_t bytesPerRow = 0;
     int bitsPerComponent = 8;
     GetBitmapFormat(bitsPerPixel, size, info, space, bytesPerRow, bitsPerComponent);
-    int64_t bytes = bytesPerRow * size.height;
-    bool allowed = bytes > 0 && bytes <= INT_MAX;
+    const int64_t bytes = bytesPerRow * size.height;
     CGContextRef context = nullptr;
-    if (allowed) {
+    if (bytes > 0) {
         uint8_t* pixels = new uint8_t[size_t(bytes)]();
         context = CGBitmapContextCreate(pixels, size_t(size.width), size_t(size.height), size_t(bitsPerComponent),
                                         size_t(bytesPerRow), space, info);

@@ -14,6 +14,9 @@ class CSharedNativeHandle;
 // The storage of bitmaps: formats, bitmap contexts over pixel arrays the system allocates, and native
 // images over those pixels without copying them.
 
+// Whether an image of this size may be made: not empty and within the side and pixel limits, so that
+// sizes from skins and files never overflow or allocate too much.
+bool WithinImageLimits(int64_t width, int64_t height);
 // The storage parameters of a requested depth for a width; bytes per row and bits per component 0 for
 // a depth without storage. The caller releases the colour space it gets.
 void GetBitmapFormat(int bitsPerPixel, const Core::C2DSize& size, uint32_t& bitmapInfo,

@@ -26,12 +26,6 @@ namespace {
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "a pixel word is stored as the bytes b, g, r, alpha");
 
-bool WithinImageLimits(png_uint_32 width, png_uint_32 height)
-{
-    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
-           uint64_t(width) * height <= kMaxImagePixels;
-}
-
 // A bitmap context never owns its pixels.
 void DeleteBitmapContext(CGContextRef context)
 {
