@@ -140,10 +140,11 @@ void CDrawSurface::DrawPoint(const Core::C2DPoint& point)
     StrokeSegment(point.x + 1.0, point.y + 0.5, point.x + 0.5, point.y + 0.5);
 }
 
+// A segment from a point to itself strokes nothing with butt caps: each point is drawn as DrawPoint does.
 void CDrawSurface::DrawPoints(const Core::C2DPoint* points, int count)
 {
     for (int i = 0; i < count; ++i)
-        DrawLine(points[i], points[i]);
+        DrawPoint(points[i]);
 }
 
 void CDrawSurface::DrawRectangle(const Core::C2DRectangle& r)

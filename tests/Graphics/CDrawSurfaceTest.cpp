@@ -191,7 +191,7 @@ TEST_F(CDrawSurfaceTest, ZeroLengthStrokesOfTheNativeSurfaceDrawNothing)
 {
     NativeCanvas canvas(C2DSize(10, 10));
     const C2DPoint points[] = {{2, 2}, {5, 5}};
-    canvas.surface->DrawPoints(points, 2);
+    canvas.surface->DrawPoints(points, 0);
     canvas.surface->DrawRectangle(C2DRectangle(2, 3, 1, 1));
     canvas.surface->DrawRectangle(C2DRectangle(2, 3, 0, 5));
     canvas.surface->DrawPolyline(points, 1);
@@ -206,6 +206,34 @@ TEST_F(CDrawSurfaceTest, ZeroLengthStrokesOfTheNativeSurfaceDrawNothing)
     // A point is half a pixel long.
     canvas.surface->DrawPoint(C2DPoint(7, 7));
     EXPECT_NEAR(double(canvas.At(7, 7) >> 24), 128, 1);
+}
+
+TEST_F(CDrawSurfaceTest, PointsInkTheirPixelsOnNativeAndSoftwareSurfaces)
+{
+    const C2DPoint points[] = {{2, 2}, {5, 7}};
+    NativeCanvas native(C2DSize(10, 10));
+    native.surface->SetPenColor(CColor(255, 255, 255));
+    native.surface->DrawPoints(points, 2);
+    NativeCanvas single(C2DSize(10, 10));
+    single.surface->SetPenColor(CColor(255, 255, 255));
+    single.surface->DrawPoint(points[1]);
+
+    CDIBBitmap bitmap(C2DSize(10, 10), 32);
+    std::unique_ptr<IDrawSurface> software(bitmap.GetDrawSurface());
+    software->SetPenColor(CColor(255, 255, 255));
+    software->DrawPoints(points, 2);
+    const uint32_t* bits = static_cast<const uint32_t*>(bitmap.GetBits());
+
+    for (const C2DPoint& p : points) {
+        SCOPED_TRACE(testing::Message() << p.x << ", " << p.y);
+        EXPECT_NE(native.At(p.x, p.y) >> 24, 0u);
+        EXPECT_NE(bits[p.y * 10 + p.x], 0u);
+    }
+    // Each point on the native surface is exactly what DrawPoint makes of it.
+    EXPECT_EQ(native.At(5, 7), single.At(5, 7));
+    EXPECT_EQ(native.Ink().x, 2);
+    EXPECT_EQ(native.Ink().width, 5);
+    EXPECT_EQ(native.Ink().height, 7);
 }
 
 TEST_F(CDrawSurfaceTest, ImagesAndBitmapsAreDrawnUprightAtTheirDestination)
