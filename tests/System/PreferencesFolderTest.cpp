@@ -1,5 +1,6 @@
 #include "Veltis/System/PreferencesFolder.h"
 
+#include "support/CEnvironmentVariable.h"
 #include "support/CTemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,36 +10,9 @@
 #include <string>
 
 using Veltis::System::GetPreferencesFolder;
+using VeltisTest::CEnvironmentVariable;
 
 namespace {
-
-// Sets or unsets an environment variable for one test and restores it afterwards.
-class CEnvironmentVariable {
-public:
-    CEnvironmentVariable(const char* name, const char* value) : m_Name(name)
-    {
-        const char* old = std::getenv(name);
-        m_HadValue = old != nullptr;
-        if (m_HadValue)
-            m_OldValue = old;
-        if (value != nullptr)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~CEnvironmentVariable()
-    {
-        if (m_HadValue)
-            setenv(m_Name.c_str(), m_OldValue.c_str(), 1);
-        else
-            unsetenv(m_Name.c_str());
-    }
-
-private:
-    std::string m_Name;
-    std::string m_OldValue;
-    bool m_HadValue = false;
-};
 
 std::string Query()
 {

@@ -10,6 +10,7 @@
 #include "Veltis/Audio/Plugin/CAudioPluginInternals.h"
 #include "VeltisExt/AAXPlugin/CAAXPluginParameters.h"
 #include "support/AAXInProcessHost.h"
+#include "support/CEnvironmentVariable.h"
 #include "support/CTemporaryFolder.h"
 
 namespace VeltisTest {
@@ -21,10 +22,7 @@ class StereoTessalineInProcessTest : public ::testing::Test {
 public:
     void SetUp() override
     {
-        const char* old = getenv("XDG_CONFIG_HOME");
-        m_HadConfigHome = old != nullptr;
-        m_OldConfigHome = old ? old : "";
-        setenv("XDG_CONFIG_HOME", m_ConfigHome.GetPath().c_str(), 1);
+        m_ConfigHomeVariable.reset(new CEnvironmentVariable("XDG_CONFIG_HOME", m_ConfigHome.GetPath().c_str()));
         m_Host.reset(new CAAXInProcessHost);
         ASSERT_EQ(m_Host->m_RegisterResult, 0);
         m_Instance = m_Host->NewInstance();
@@ -38,10 +36,7 @@ public:
     {
         m_Instance.reset();
         m_Host.reset();
-        if (m_HadConfigHome)
-            setenv("XDG_CONFIG_HOME", m_OldConfigHome.c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
+        m_ConfigHomeVariable.reset();
     }
     virtual Veltis::Platform::AAXHost::SInstanceSettings Settings() const
     {
@@ -58,8 +53,7 @@ public:
     }
 
     CTemporaryFolder m_ConfigHome;
-    std::string m_OldConfigHome;
-    bool m_HadConfigHome = false;
+    std::unique_ptr<CEnvironmentVariable> m_ConfigHomeVariable;
     std::unique_ptr<CAAXInProcessHost> m_Host;
     std::unique_ptr<Veltis::Platform::AAXHost::CHostInstance> m_Instance;
     VeltisExt::AAXPlugin::CAAXPluginParameters* m_Parameters = nullptr;

@@ -16,6 +16,7 @@
 #include "platform/aax/AAXChunkRecord.h"
 #include "platform/aax/host/CHostModule.h"
 #include "support/AAXFixtureModule.h"
+#include "support/CEnvironmentVariable.h"
 #include "support/CTemporaryFolder.h"
 
 namespace VeltisTest {
@@ -29,10 +30,7 @@ class StereoTessalineTest : public ::testing::Test {
 public:
     void SetUp() override
     {
-        const char* old = getenv("XDG_CONFIG_HOME");
-        m_HadConfigHome = old != nullptr;
-        m_OldConfigHome = old ? old : "";
-        setenv("XDG_CONFIG_HOME", m_ConfigHome.GetPath().c_str(), 1);
+        m_ConfigHomeVariable.reset(new CEnvironmentVariable("XDG_CONFIG_HOME", m_ConfigHome.GetPath().c_str()));
         ASSERT_TRUE(m_Module.LoadAndRegister(VELTIS_STEREO_TESSALINE_MODULE)) << m_Module.GetLastError();
     }
     void TearDown() override
@@ -42,10 +40,7 @@ public:
             EXPECT_EQ(m_Module.Unload(), 0);
         }
         ExpectLedgerBalanced(m_Module);
-        if (m_HadConfigHome)
-            setenv("XDG_CONFIG_HOME", m_OldConfigHome.c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
+        m_ConfigHomeVariable.reset();
     }
 
     // A new initialised instance, kept until the test ends.
@@ -90,8 +85,7 @@ public:
     }
 
     CTemporaryFolder m_ConfigHome;
-    std::string m_OldConfigHome;
-    bool m_HadConfigHome = false;
+    std::unique_ptr<CEnvironmentVariable> m_ConfigHomeVariable;
     Veltis::Platform::AAXHost::CHostModule m_Module;
     std::vector<std::unique_ptr<Veltis::Platform::AAXHost::CHostInstance>> m_Instances;
 };

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "support/CEnvironmentVariable.h"
 #include "support/CTemporaryFolder.h"
 
+using VeltisTest::CEnvironmentVariable;
 using VeltisTest::CTemporaryFolder;
 
 namespace {
@@ -76,12 +78,12 @@ std::string ReadFile(const std::string& path)
 struct AAXHostToolTest : ::testing::Test {
     AAXHostToolTest()
     {
-        setenv("XDG_CONFIG_HOME", m_Folder.Join("config").c_str(), 1);
         WriteTone(m_Folder.Join("mono.wav"), 1, 8000);
     }
     std::string Path(const char* name) const { return "'" + m_Folder.Join(name) + "'"; }
 
     CTemporaryFolder m_Folder;
+    CEnvironmentVariable m_ConfigHome{"XDG_CONFIG_HOME", m_Folder.Join("config").c_str()};
 };
 
 } // namespace

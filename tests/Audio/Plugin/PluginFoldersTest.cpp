@@ -4,6 +4,7 @@
 #include "Veltis/CoreUtilities/CCodeModule.h"
 #include "Veltis/DataModel/Objects/CParamInfo.h"
 
+#include "support/CEnvironmentVariable.h"
 #include "support/CTemporaryFolder.h"
 #include "support/OutputSources.h"
 
@@ -47,27 +48,11 @@ mode_t FolderMode(const std::string& path)
 // Points the user's settings folder at a temporary folder for the test's duration.
 class CConfigHome {
 public:
-    CConfigHome()
-    {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
-        m_HadOld = old != nullptr;
-        if (old)
-            m_Old = old;
-        setenv("XDG_CONFIG_HOME", m_Folder.GetPath().c_str(), 1);
-    }
-    ~CConfigHome()
-    {
-        if (m_HadOld)
-            setenv("XDG_CONFIG_HOME", m_Old.c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
-    }
     std::string Preferences() const { return m_Folder.Join("Preferences"); }
 
 private:
     VeltisTest::CTemporaryFolder m_Folder;
-    bool m_HadOld = false;
-    std::string m_Old;
+    VeltisTest::CEnvironmentVariable m_Variable{"XDG_CONFIG_HOME", m_Folder.GetPath().c_str()};
 };
 
 std::string ModuleName()
