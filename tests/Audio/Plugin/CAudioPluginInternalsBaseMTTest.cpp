@@ -1,9 +1,8 @@
 #include "Veltis/Audio/Plugin/CAudioPluginDefaultSettings.h"
 #include "Veltis/Audio/Plugin/CAudioPluginInternalsBase.h"
-#include "Veltis/DataModel/TConstCaptureObjectTimerProxy.h"
 
 #include "support/BoundedWait.h"
-#include "support/CManualTimerProvider.h"
+#include "support/CProxyPassReader.h"
 #include "support/PluginCoreSupport.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +14,6 @@
 #include <vector>
 
 using namespace Veltis::Audio::Plugin;
-using Veltis::DataModel::Objects::IConstCurveInfo;
-using Veltis::DataModel::Objects::IConstStringInfo;
 using VeltisTest::CTestCore;
 using VeltisTest::CTestProcessor;
 
@@ -33,11 +30,6 @@ int PassOf(const IPluginGUIConnections::IOutputCurves& curves, int index)
     return copy ? static_cast<int>(copy->GetValue(0.0f)) : -1;
 }
 
-int PassOf(const char* text)
-{
-    return text ? std::stoi(text) : -1;
-}
-
 // The audio thread publishes passes in which every curve and the string show the pass number; readers
 // on two other threads copy them through the connections record and through timer proxies. Once a
 // reader has seen pass k, no later copy shows an earlier pass.
@@ -51,7 +43,6 @@ TEST_F(PluginCoreMTTest, ReadersCopyPublishedOutputsWhileTheAudioThreadPublishes
     std::atomic<int> started(0);
     std::atomic<bool> done(false);
     int copyFaults = 0, copyRounds = 0;
-    int proxyFaults = 0, proxyLast = -1;
 
     std::thread copier([&] {
         ++started;
@@ -68,26 +59,8 @@ TEST_F(PluginCoreMTTest, ReadersCopyPublishedOutputsWhileTheAudioThreadPublishes
         }
     });
 
-    std::thread ticker([&] {
-        VeltisTest::CManualTimerProvider timer;
-        Veltis::DataModel::TConstCaptureObjectTimerProxy<const Veltis::Math::IFunction&, IConstCurveInfo> curve(
-            curves.GetAt(kCurves - 1), timer);
-        Veltis::DataModel::TConstCaptureObjectTimerProxy<const char*, IConstStringInfo> text(strings.GetAt(0), timer);
-        ++started;
-        int seen = -1;
-        auto check = [&] {
-            timer.Tick();
-            const int curvePass = static_cast<int>(curve.GetValue().GetValue(0.0f));
-            const int textPass = PassOf(text.GetValue());
-            if (curvePass < seen || textPass < seen)
-                ++proxyFaults;
-            seen = curvePass < textPass ? curvePass : textPass;
-        };
-        while (!done.load())
-            check();
-        check();
-        proxyLast = seen;
-    });
+    VeltisTest::CProxyPassReader proxies;
+    std::thread ticker([&] { proxies.Run(curves.GetAt(kCurves - 1), strings.GetAt(0), started, done, -1); });
 
     ASSERT_TRUE(VeltisTest::WaitUntil([&] { return started.load() == 2; }, "both readers to start"));
     std::thread audio([&] {
@@ -109,9 +82,9 @@ TEST_F(PluginCoreMTTest, ReadersCopyPublishedOutputsWhileTheAudioThreadPublishes
     ticker.join();
 
     EXPECT_EQ(copyFaults, 0);
-    EXPECT_EQ(proxyFaults, 0);
+    EXPECT_EQ(proxies.m_Faults, 0);
     EXPECT_GT(copyRounds, 0);
-    EXPECT_EQ(proxyLast, kPasses);
+    EXPECT_EQ(proxies.m_Last, kPasses);
 }
 
 // A settings change on another thread is copied into a core that follows the global defaults while

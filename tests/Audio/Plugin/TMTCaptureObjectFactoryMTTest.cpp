@@ -1,12 +1,11 @@
 #include "Veltis/Audio/Plugin/TConstMTCaptureObjectFactories.h"
 #include "Veltis/DataModel/Objects/CCurveInfo.h"
 #include "Veltis/DataModel/Objects/CStringInfo.h"
-#include "Veltis/DataModel/TConstCaptureObjectTimerProxy.h"
 #include "Veltis/Math/CConstantFunction.h"
 #include "Veltis/System/CCriticalSection.h"
 
 #include "support/BoundedWait.h"
-#include "support/CManualTimerProvider.h"
+#include "support/CProxyPassReader.h"
 #include "support/OutputSources.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +98,6 @@ TEST(TMTCaptureObjectFactoryMT, ReadersOnlyEverSeeCompletePasses)
     std::atomic<int> started(0);
     std::atomic<bool> done(false);
     int copyFaults = 0, copyRounds = 0;
-    int proxyFaults = 0, proxyTicks = 0, proxyLast = -1;
 
     // Copies taken directly: once the first curve shows pass k, every later copy shows k or later.
     std::thread copier([&] {
@@ -117,27 +115,8 @@ TEST(TMTCaptureObjectFactoryMT, ReadersOnlyEverSeeCompletePasses)
         }
     });
 
-    // Copies taken by timer proxies at the ticks of a timer on this thread.
-    std::thread ticker([&] {
-        VeltisTest::CManualTimerProvider timer;
-        DataModel::TConstCaptureObjectTimerProxy<const Math::IFunction&, IConstCurveInfo> curve(curves.GetAt(kOutputs - 1), timer);
-        DataModel::TConstCaptureObjectTimerProxy<const char*, IConstStringInfo> text(strings.GetAt(0), timer);
-        ++started;
-        int seen = 0;
-        auto check = [&] {
-            timer.Tick();
-            const int curvePass = static_cast<int>(curve.GetValue().GetValue(0.0f));
-            const int textPass = PassOf(text.GetValue());
-            if (curvePass < seen || textPass < seen)
-                ++proxyFaults;
-            seen = curvePass < textPass ? curvePass : textPass;
-            ++proxyTicks;
-        };
-        while (!done.load())
-            check();
-        check();
-        proxyLast = seen;
-    });
+    VeltisTest::CProxyPassReader proxies;
+    std::thread ticker([&] { proxies.Run(curves.GetAt(kOutputs - 1), strings.GetAt(0), started, done, 0); });
 
     ASSERT_TRUE(VeltisTest::WaitUntil([&] { return started.load() == 2; }, "both readers to start"));
     for (int pass = 1; pass <= kPasses; ++pass)
@@ -147,10 +126,10 @@ TEST(TMTCaptureObjectFactoryMT, ReadersOnlyEverSeeCompletePasses)
     ticker.join();
 
     EXPECT_EQ(copyFaults, 0);
-    EXPECT_EQ(proxyFaults, 0);
+    EXPECT_EQ(proxies.m_Faults, 0);
     EXPECT_GT(copyRounds, 0);
-    EXPECT_GT(proxyTicks, 0);
-    EXPECT_EQ(proxyLast, kPasses);
+    EXPECT_GT(proxies.m_Ticks, 0);
+    EXPECT_EQ(proxies.m_Last, kPasses);
     EXPECT_EQ(PassOf(strings, kOutputs - 1), kPasses);
 }
 
