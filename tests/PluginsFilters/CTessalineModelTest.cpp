@@ -121,6 +121,9 @@ TEST(CTessalineModelTest, OutputsCurvesAndIdentity)
         EXPECT_EQ(curve.GetXInfo().GetMax(), 22000.0f);
         EXPECT_STREQ(curve.GetYInfo().GetName(), "Gain");
         if (i == 0) {
+            // The summed response is a linear factor, so its axis carries no unit (the bands' are in dB).
+            const char* unit = curve.GetYInfo().GetUnit();
+            EXPECT_STREQ(unit ? unit : "", "");
             EXPECT_NEAR(curve.GetYInfo().GetMin(), 0.01f, 1e-6f);
             EXPECT_NEAR(curve.GetYInfo().GetMax(), 100.0f, 1e-3f);
             EXPECT_EQ(curve.GetYInfo().GetDefault(), 1.0f);
