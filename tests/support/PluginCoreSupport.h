@@ -65,7 +65,7 @@ private:
     std::vector<const char*> m_Texts;
 };
 
-struct SLegacyPresetSpec {
+struct SLegacyPresetData {
     int type;
     std::vector<float> values;
     const char* name;
@@ -142,12 +142,12 @@ public:
         m_Surfaces.At(index).SetValue(value);
         m_SurfacesDirty.GetStorage()[index].SetDirty();
     }
-    void SetLegacyPresets(const std::vector<SLegacyPresetSpec>& specs)
+    void SetLegacyPresets(const std::vector<SLegacyPresetData>& presetData)
     {
         std::vector<Veltis::Audio::DSP::CLegacyPreset> presets;
-        for (const SLegacyPresetSpec& spec : specs) {
-            const Veltis::Audio::DSP::CParamsValues values(static_cast<int>(spec.values.size()), spec.values.data());
-            presets.emplace_back(spec.type, values, spec.name, "");
+        for (const SLegacyPresetData& preset : presetData) {
+            const Veltis::Audio::DSP::CParamsValues values(static_cast<int>(preset.values.size()), preset.values.data());
+            presets.emplace_back(preset.type, values, preset.name, "");
         }
         m_Legacy.reset(new Veltis::Audio::DSP::CLegacyPresets(static_cast<int>(presets.size()), presets.data()));
     }
