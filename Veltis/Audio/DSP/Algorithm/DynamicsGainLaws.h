@@ -43,11 +43,14 @@ void ProcessDynamics(TPeakEnvelopeFollower<float>& follower, GainLaw law, Entry*
                      unsigned updateMask, Apply apply, const float* input, int inputStep, float* output,
                      int outputStep, int count, float& gain)
 {
+    // State in locals: the output pointer could otherwise alias the follower's vectors and the gain.
+    typename TPeakEnvelopeFollower<float>::CChannelState state = follower.LoadChannel(0);
+    float lastGain = gain;
     for (int k = 0; k < count; ++k) {
         const float x = *input;
-        follower.Step(0, x);
-        gain = law(follower.m_Envelopes[0]);
-        float y = x * gain;
+        follower.Step(state, x);
+        lastGain = law(state.m_Envelope);
+        float y = x * lastGain;
         if (IsZeroOrSubnormal(y))
             y = 0.0f;
         *output = y;
@@ -60,6 +63,8 @@ void ProcessDynamics(TPeakEnvelopeFollower<float>& follower, GainLaw law, Entry*
                 apply(steps[0]);
         }
     }
+    follower.StoreChannel(0, state);
+    gain = lastGain;
 }
 
 } // namespace Algorithm
