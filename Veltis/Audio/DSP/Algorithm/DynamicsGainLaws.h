@@ -35,6 +35,19 @@ inline float GetLimiterGain(float e, float knee)
     return 1.0f;
 }
 
+// One sample of the compressor or the limiter: follow the input, turn the envelope into a gain, apply it.
+template <class GainLaw>
+inline float ProcessDynamicsSample(const TPeakEnvelopeFollower<float>& follower, GainLaw law,
+                                   typename TPeakEnvelopeFollower<float>::CChannelState& state, float x, float& gain)
+{
+    follower.Step(state, x);
+    gain = law(state.m_Envelope);
+    float y = x * gain;
+    if (IsZeroOrSubnormal(y))
+        y = 0.0f;
+    return y;
+}
+
 // The sample loop of the compressor and the limiter: follow the input, turn the envelope into a gain,
 // apply it; during a ramp advance the entries high order first and re-apply entry 0 after every sample
 // k with (k & updateMask) == 0. The gain of the last sample is left in gain.
@@ -47,13 +60,7 @@ void ProcessDynamics(TPeakEnvelopeFollower<float>& follower, GainLaw law, Entry*
     typename TPeakEnvelopeFollower<float>::CChannelState state = follower.LoadChannel(0);
     float lastGain = gain;
     for (int k = 0; k < count; ++k) {
-        const float x = *input;
-        follower.Step(state, x);
-        lastGain = law(state.m_Envelope);
-        float y = x * lastGain;
-        if (IsZeroOrSubnormal(y))
-            y = 0.0f;
-        *output = y;
+        *output = ProcessDynamicsSample(follower, law, state, *input, lastGain);
         input += inputStep;
         output += outputStep;
         if (sets >= 2) {
