@@ -135,33 +135,78 @@ const CTessalineDescriptors& Descriptors()
     return descriptors;
 }
 
-// Runs samples through up to three sections, sample by sample: the same bits as one section after the
-// other over the whole block, while their recursions, each bound by its own latency, overlap in time.
-template <int N>
-void RunSections(Veltis::Audio::DSP::Algorithm::CBiquad* const* sections, float* samples, long step, int length)
+// A stage of a joint pass over the block: a section, or a section and the compressor after it.
+struct CPendingStage {
+    Veltis::Audio::DSP::Algorithm::CBiquad* m_Section;
+    Veltis::Audio::DSP::Filters::CFastCompressor* m_Compressor;
+};
+
+// Runs samples through N stages, sample by sample: the same bits as one stage after the other over the
+// whole block, while their recursions, each bound by its own latency, overlap in time.
+template <int N, bool Compressors>
+void RunStages(const CPendingStage* stages, float* samples, long step, int length)
 {
+    typedef Veltis::Audio::DSP::Filters::CFastCompressor::CSampleState CCompressorState;
     Veltis::Audio::DSP::Algorithm::CBiquad local[N];
-    for (int i = 0; i < N; ++i)
-        local[i] = *sections[i];
+    CCompressorState states[N];
+    for (int i = 0; i < N; ++i) {
+        local[i] = *stages[i].m_Section;
+        if constexpr (Compressors)
+            states[i] = stages[i].m_Compressor->LoadSampleState();
+    }
     for (int k = 0; k < length; ++k) {
         float x = samples[k * step];
-        for (int i = 0; i < N; ++i)
+        for (int i = 0; i < N; ++i) {
             x = local[i].ProcessSample(x);
+            if constexpr (Compressors)
+                x = stages[i].m_Compressor->ProcessSample(states[i], x);
+        }
         samples[k * step] = x;
     }
-    for (int i = 0; i < N; ++i)
-        *sections[i] = local[i];
+    for (int i = 0; i < N; ++i) {
+        *stages[i].m_Section = local[i];
+        if constexpr (Compressors)
+            stages[i].m_Compressor->StoreSampleState(states[i]);
+    }
 }
 
-void RunCascade(Veltis::Audio::DSP::Algorithm::CBiquad* const* sections, int count, float* samples, long step,
-                int length)
+// A count of stages below N, as one pass.
+template <int N, bool Compressors>
+void RunFewer(const CPendingStage* stages, int count, float* samples, long step, int length)
 {
-    for (; count >= 3; count -= 3, sections += 3)
-        RunSections<3>(sections, samples, step, length);
-    if (count == 2)
-        RunSections<2>(sections, samples, step, length);
-    else if (count == 1)
-        RunSections<1>(sections, samples, step, length);
+    if constexpr (N > 1) {
+        if (count == N - 1)
+            RunStages<N - 1, Compressors>(stages, samples, step, length);
+        else
+            RunFewer<N - 1, Compressors>(stages, count, samples, step, length);
+    }
+}
+
+// Passes of up to Max stages. Sections alone gain nothing beyond three; the compressors' recursions
+// are longer and go on overlapping up to the seven of a chain.
+template <int Max, bool Compressors>
+void RunGroups(const CPendingStage* stages, int count, float* samples, long step, int length)
+{
+    for (; count >= Max; count -= Max, stages += Max)
+        RunStages<Max, Compressors>(stages, samples, step, length);
+    RunFewer<Max, Compressors>(stages, count, samples, step, length);
+}
+
+// Consecutive stages of one kind run together.
+void RunCascade(const CPendingStage* stages, int count, float* samples, long step, int length)
+{
+    while (count > 0) {
+        const bool compressors = stages[0].m_Compressor != nullptr;
+        int run = 1;
+        while (run < count && (stages[run].m_Compressor != nullptr) == compressors)
+            ++run;
+        if (compressors)
+            RunGroups<CTessaline::kCompressorsCount, true>(stages, run, samples, step, length);
+        else
+            RunGroups<3, false>(stages, run, samples, step, length);
+        stages += run;
+        count -= run;
+    }
 }
 
 void SetOne(CTessaline::CDynamicParamsValues& out, float value)
@@ -434,8 +479,9 @@ void CTessaline::ProcessChain(IAudioStreams& streams, int count, const IParamsVa
     IAudioStream& stream = work->GetAt(0);
     float* const samples = stream.GetBuffer();
     const long step = stream.GetStep();
-    // Sections engaged without a fade or a ramp wait here and run together in one pass over the block.
-    Veltis::Audio::DSP::Algorithm::CBiquad* pending[kChainLength];
+    // Sections engaged without a fade or a ramp, and such compressors right after them, wait here and run
+    // together in one pass over the block.
+    CPendingStage pending[kChainLength];
     int pendingCount = 0;
     for (int i = 0; i < kChainLength; ++i) {
         m_variations.SetCount(n);
@@ -453,11 +499,17 @@ void CTessaline::ProcessChain(IAudioStreams& streams, int count, const IParamsVa
             continue;
         }
         CBiquadFilter* const section = GetChainSection(i);
-        if (steady && section && samples && m_variations.GetCount() < 2) {
+        Veltis::Audio::DSP::Filters::CFastCompressor* const compressor = GetChainCompressor(i);
+        // Only steady bypassed stages, which leave the samples alone, can lie between the two.
+        const bool joinsSection = compressor && pendingCount > 0 && !pending[pendingCount - 1].m_Compressor;
+        if (steady && samples && m_variations.GetCount() < 2 && (section || joinsSection)) {
             // An empty block applies the block's values as the full one would.
             const CProcessContext settings = {work, work, 0, &m_variations, nullptr};
-            section->Process(settings);
-            pending[pendingCount++] = &section->GetBiquad();
+            m_chain[i].m_filter->Process(settings);
+            if (section)
+                pending[pendingCount++] = {&section->GetBiquad(), nullptr};
+            else
+                pending[pendingCount - 1].m_Compressor = compressor;
             continue;
         }
         RunCascade(pending, pendingCount, samples, step, workCount);
@@ -467,6 +519,20 @@ void CTessaline::ProcessChain(IAudioStreams& streams, int count, const IParamsVa
     RunCascade(pending, pendingCount, samples, step, workCount);
     if (m_oversampling)
         m_oversampler.Downsample(buffer.GetBuffer(), streams.GetAt(0), count);
+}
+
+Veltis::Audio::DSP::Filters::CFastCompressor* CTessaline::GetChainCompressor(int item)
+{
+    switch (item) {
+    case kLowCompressorItem:
+        return &m_compressors[0];
+    case kHighCompressorItem:
+        return &m_compressors[kCompressorsCount - 1];
+    default:
+        return item > kFirstBandItem && item < kHighShelfItem && (item - kFirstBandItem) % 2 == 1
+                   ? &m_compressors[(item - kFirstBandItem + 1) / 2]
+                   : nullptr;
+    }
 }
 
 CBiquadFilter* CTessaline::GetChainSection(int item)

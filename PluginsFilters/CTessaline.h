@@ -121,6 +121,8 @@ private:
     void ProcessChain(IAudioStreams& streams, int count, const IParamsVariations* variations);
     // The biquad of a chain item, null for the compressors.
     Veltis::Audio::DSP::Filters::CBiquadFilter* GetChainSection(int item);
+    // The compressor of a chain item, null for the sections.
+    Veltis::Audio::DSP::Filters::CFastCompressor* GetChainCompressor(int item);
     void MapMeterParams(const IConstValues& values, CDynamicParamsValues& out) const;
     static void MapLowShelfParams(const IConstValues& values, CDynamicParamsValues& out);
     static void MapHighShelfParams(const IConstValues& values, CDynamicParamsValues& out);

@@ -1,5 +1,7 @@
 #include "Veltis/Audio/DSP/AudioStreamOperations.h"
 
+#include <cstring>
+
 namespace Veltis {
 namespace Audio {
 namespace DSP {
@@ -139,6 +141,12 @@ void ClearStreams(IAudioStreams& outputs)
         if (!out.m_Samples)
             continue;
         const int size = stream.GetSize();
+        // Contiguous streams in one call: the bypassed stages clear their scratch every block.
+        if (out.m_Step == 1) {
+            if (size > 0)
+                std::memset(out.m_Samples, 0, static_cast<size_t>(size) * sizeof(float));
+            continue;
+        }
         for (int k = 0; k < size; ++k)
             out[k] = 0.0f;
     }

@@ -19,13 +19,23 @@ public:
         return b0 == other.b0 && b1 == other.b1 && b2 == other.b2 && c1 == other.c1 && c2 == other.c2;
     }
 
+    // The rare outputs are handled inline: a call that took the section's address would keep its state
+    // in memory in every caller's loop. A zero or subnormal output is written as 0 and fed back as 0; a
+    // non-finite one is written unchanged and restarts the whole history, or an infinity would keep
+    // cycling through x1, x2 and y2.
     float ProcessSample(float input)
     {
         const double x = input;
         double acc = (((x2 * b2 + x1 * b1) + y1 * c1) + y2 * c2) + x * b0;
         float out = static_cast<float>(acc);
-        if (IsZeroSubnormalOrNotFinite(out))
-            return OnRareOutput(x, out);
+        if (__builtin_expect(IsZeroSubnormalOrNotFinite(out), 0)) {
+            if (!IsZeroOrSubnormal(out)) {
+                ClearHistory();
+                return out;
+            }
+            out = 0.0f;
+            acc = 0.0;
+        }
         x2 = x1;
         x1 = x;
         y2 = y1;
@@ -35,12 +45,6 @@ public:
 
     double b0 = 0.0, b1 = 0.0, b2 = 0.0, c1 = 0.0, c2 = 0.0;
     double x1 = 0.0, x2 = 0.0, y1 = 0.0, y2 = 0.0;
-
-private:
-    // Out of line: taken once in a long while. A zero or subnormal output is written as 0 and fed back
-    // as 0; a non-finite one is written unchanged and restarts the whole history, or an infinity would
-    // keep cycling through x1, x2 and y2.
-    float OnRareOutput(double x, float out);
 };
 
 // Runs count samples through the section with fixed coefficients. In and out may be the same memory:

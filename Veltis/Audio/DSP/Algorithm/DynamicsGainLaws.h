@@ -35,6 +35,19 @@ inline float GetLimiterGain(float e, float knee)
     return 1.0f;
 }
 
+// One sample of the compressor or the limiter: follow the input, turn the envelope into a gain, apply it.
+template <class GainLaw>
+inline float ProcessDynamicsSample(const TPeakEnvelopeFollower<float>& follower, GainLaw law,
+                                   typename TPeakEnvelopeFollower<float>::CChannelState& state, float x, float& gain)
+{
+    follower.Step(state, x);
+    gain = law(state.m_Envelope);
+    float y = x * gain;
+    if (IsZeroOrSubnormal(y))
+        y = 0.0f;
+    return y;
+}
+
 // The sample loop of the compressor and the limiter: follow the input, turn the envelope into a gain,
 // apply it; during a ramp advance the entries high order first and re-apply entry 0 after every sample
 // k with (k & updateMask) == 0. The gain of the last sample is left in gain.
@@ -43,14 +56,11 @@ void ProcessDynamics(TPeakEnvelopeFollower<float>& follower, GainLaw law, Entry*
                      unsigned updateMask, Apply apply, const float* input, int inputStep, float* output,
                      int outputStep, int count, float& gain)
 {
+    // State in locals: the output pointer could otherwise alias the follower's vectors and the gain.
+    typename TPeakEnvelopeFollower<float>::CChannelState state = follower.LoadChannel(0);
+    float lastGain = gain;
     for (int k = 0; k < count; ++k) {
-        const float x = *input;
-        follower.Step(0, x);
-        gain = law(follower.m_Envelopes[0]);
-        float y = x * gain;
-        if (IsZeroOrSubnormal(y))
-            y = 0.0f;
-        *output = y;
+        *output = ProcessDynamicsSample(follower, law, state, *input, lastGain);
         input += inputStep;
         output += outputStep;
         if (sets >= 2) {
@@ -60,6 +70,8 @@ void ProcessDynamics(TPeakEnvelopeFollower<float>& follower, GainLaw law, Entry*
                 apply(steps[0]);
         }
     }
+    follower.StoreChannel(0, state);
+    gain = lastGain;
 }
 
 } // namespace Algorithm

@@ -62,27 +62,56 @@ public:
             Step(i, inputs[i]);
     }
 
+    // One channel's state as values, so that sample loops keep it in registers between LoadChannel and
+    // StoreChannel.
+    struct CChannelState {
+        T m_Envelope;
+        int m_HoldCounter;
+        bool m_Clipped;
+    };
+
+    CChannelState LoadChannel(int channel) const
+    {
+        return {m_Envelopes[channel], m_HoldCounters[channel], m_Clipped[channel] != 0};
+    }
+
+    void StoreChannel(int channel, const CChannelState& state)
+    {
+        m_Envelopes[channel] = state.m_Envelope;
+        m_HoldCounters[channel] = state.m_HoldCounter;
+        if (state.m_Clipped)
+            m_Clipped[channel] = 1;
+    }
+
     void Step(int channel, T input)
     {
+        CChannelState state = LoadChannel(channel);
+        Step(state, input);
+        StoreChannel(channel, state);
+    }
+
+    void Step(CChannelState& state, T input) const
+    {
         const T v = std::fabs(input);
-        T e = m_Envelopes[channel];
-        if (v > e) {
-            m_HoldCounters[channel] = 0;
-            e = (e - v) * m_AttackCoeff + v;
-        } else if (m_HoldCounters[channel] < m_HoldLength) {
-            ++m_HoldCounters[channel];
-        } else {
-            e = (e - v) * m_ReleaseCoeff + v;
-        }
-        if (v > T(1))
-            m_Clipped[channel] = 1;
+        const T e = state.m_Envelope;
+        // Both candidates are computed and selected, not branched to: with audio input the rising test
+        // is close to random and a mispredicted branch costs more than the second product.
+        const T attack = (e - v) * m_AttackCoeff + v;
+        const T release = (e - v) * m_ReleaseCoeff + v;
+        const bool rising = v > e;
+        const bool holding = state.m_HoldCounter < m_HoldLength;
+        T next = holding ? e : release;
+        next = rising ? attack : next;
+        const int held = holding ? state.m_HoldCounter + 1 : state.m_HoldCounter;
+        state.m_HoldCounter = rising ? 0 : held;
+        state.m_Clipped = state.m_Clipped || v > T(1);
         // A non-finite envelope would latch for good (nothing compares above NaN or infinity): it restarts.
-        if (IsZeroSubnormalOrNotFinite(e)) {
-            if (!IsZeroOrSubnormal(e))
-                m_HoldCounters[channel] = 0;
-            e = T(0);
+        if (IsZeroSubnormalOrNotFinite(next)) {
+            if (!IsZeroOrSubnormal(next))
+                state.m_HoldCounter = 0;
+            next = T(0);
         }
-        m_Envelopes[channel] = e;
+        state.m_Envelope = next;
     }
 
     // Envelopes and hold counters back to 0; the clip flags stay.

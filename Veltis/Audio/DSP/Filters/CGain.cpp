@@ -110,7 +110,25 @@ void CGain::DoProcess(const Containers::IConstVector<IAudioStream>& inputs, Cont
     float* out = output.GetBuffer();
     const long outStep = output.GetStep();
 
-    float* f = m_GainFactors;
+    // Without a ramp the factor is constant: a plain loop over contiguous streams lets the compiler
+    // vectorise it.
+    if (sets < 2) {
+        const float gain = m_GainFactors[0];
+        if (!out)
+            return;
+        if (inStep == 1 && outStep == 1) {
+            for (int k = 0; k < count; ++k)
+                out[k] = in[k] * gain;
+        } else {
+            for (int k = 0; k < count; ++k)
+                out[k * outStep] = in[k * inStep] * gain;
+        }
+        return;
+    }
+    // The factors in locals: the output could otherwise alias them.
+    float f[kMaxSets];
+    for (int j = 0; j < kMaxSets; ++j)
+        f[j] = m_GainFactors[j];
     for (int k = 0; k < count; ++k) {
         // Read before write: input and output may be the same stream.
         const float sample = in[k * inStep];
@@ -119,6 +137,8 @@ void CGain::DoProcess(const Containers::IConstVector<IAudioStream>& inputs, Cont
         for (int j = sets - 2; j >= 0; --j)
             f[j] = f[j] * f[j + 1];
     }
+    for (int j = 0; j < kMaxSets; ++j)
+        m_GainFactors[j] = f[j];
 }
 
 } // namespace Filters

@@ -71,8 +71,7 @@ long long HoldAndFall(const Algorithm::TPeakEnvelopeFollower<float>& follower, f
 } // namespace
 
 CPeakMeter::CPeakMeter(const CSettings* settings)
-    : m_Frame(ChannelsOf(settings)), m_InputBuffers(ChannelsOf(settings)), m_InputSteps(ChannelsOf(settings)),
-      m_InputsCount(ChannelsOf(settings)), m_ProcessInfo(ChannelsOf(settings), 0),
+    : m_InputsCount(ChannelsOf(settings)), m_ProcessInfo(ChannelsOf(settings), 0),
       m_PeakFollower(ChannelsOf(settings)), m_HoldFollower(ChannelsOf(settings)), m_ClipResetState(false),
       m_MaxResetState(false), m_MinLevel(Settings(settings).m_MinLevel), m_MaxLevel(Settings(settings).m_MaxLevel),
       m_MaxPeakLevel(Settings(settings).m_MaxPeakLevel),
@@ -83,8 +82,7 @@ CPeakMeter::CPeakMeter(const CSettings* settings)
 }
 
 CPeakMeter::CPeakMeter(const CPeakMeter& other)
-    : IFilter(), CBaseCoreDSPFilter(other), m_Frame(other.m_Frame), m_InputBuffers(other.m_InputBuffers),
-      m_InputSteps(other.m_InputSteps), m_InputsCount(other.m_InputsCount), m_ProcessInfo(other.m_ProcessInfo),
+    : IFilter(), CBaseCoreDSPFilter(other), m_InputsCount(other.m_InputsCount), m_ProcessInfo(other.m_ProcessInfo),
       m_PeakFollower(other.m_PeakFollower), m_HoldFollower(other.m_HoldFollower),
       m_ClipResetState(other.m_ClipResetState), m_MaxResetState(other.m_MaxResetState),
       m_MinLevel(other.m_MinLevel), m_MaxLevel(other.m_MaxLevel), m_MaxPeakLevel(other.m_MaxPeakLevel),
@@ -207,30 +205,29 @@ void CPeakMeter::DoProcess(const Containers::IConstVector<IAudioStream>& inputs,
         return;
     if (variations && variations->GetCount() > 0)
         SetParamsValues(variations->GetAt(0));
+    // The channels are independent: each runs through the block on its own, its state in locals.
     static const float kZero = 0.0f;
+    float* maxima = m_PeakFollower.m_MaxValues.GetData();
     for (int c = 0; c < m_InputsCount; ++c) {
         const IAudioStream& stream = inputs.GetAt(c);
-        m_InputBuffers[c] = stream.GetBuffer();
-        m_InputSteps[c] = stream.GetStep();
-        if (!m_InputBuffers[c]) {
-            m_InputBuffers[c] = &kZero;
-            m_InputSteps[c] = 0;
+        const float* input = stream.GetBuffer();
+        long step = stream.GetStep();
+        if (!input) {
+            input = &kZero;
+            step = 0;
         }
-    }
-    float* frame = m_Frame.GetData();
-    float* maxima = m_PeakFollower.m_MaxValues.GetData();
-    const float* envelopes = m_PeakFollower.m_Envelopes.GetData();
-    for (int k = 0; k < count; ++k) {
-        for (int c = 0; c < m_InputsCount; ++c) {
-            frame[c] = *m_InputBuffers[c];
-            m_InputBuffers[c] += m_InputSteps[c];
+        Algorithm::TPeakEnvelopeFollower<float>::CChannelState peak = m_PeakFollower.LoadChannel(c);
+        Algorithm::TPeakEnvelopeFollower<float>::CChannelState hold = m_HoldFollower.LoadChannel(c);
+        float maximum = maxima[c];
+        for (int k = 0; k < count; ++k) {
+            m_PeakFollower.Step(peak, input[k * step]);
+            if (peak.m_Envelope > maximum)
+                maximum = peak.m_Envelope;
+            m_HoldFollower.Step(hold, peak.m_Envelope);
         }
-        m_PeakFollower.Process(frame);
-        for (int c = 0; c < m_InputsCount; ++c) {
-            if (envelopes[c] > maxima[c])
-                maxima[c] = envelopes[c];
-        }
-        m_HoldFollower.Process(envelopes);
+        m_PeakFollower.StoreChannel(c, peak);
+        m_HoldFollower.StoreChannel(c, hold);
+        maxima[c] = maximum;
     }
 }
 

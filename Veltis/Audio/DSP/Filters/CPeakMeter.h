@@ -51,9 +51,6 @@ private:
     void BuildOutputsInfo();
     float ToLevel(float envelope, float top) const;
 
-    Core::TDynamicVector<float, Core::CStepGrowthStrategy, Core::TMemoryCopier<float>> m_Frame;
-    Core::TDynamicVector<const float*, Core::CStepGrowthStrategy, Core::TMemoryCopier<const float*>> m_InputBuffers;
-    Core::TDynamicVector<int, Core::CStepGrowthStrategy, Core::TMemoryCopier<int>> m_InputSteps;
     int m_InputsCount;
     CProcessInfo m_ProcessInfo;
     Algorithm::TMemPeakEnvelopeFollower<float> m_PeakFollower;

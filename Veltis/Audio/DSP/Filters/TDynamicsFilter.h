@@ -54,6 +54,24 @@ public:
             block.m_OutputStep, count, m_Gain);
     }
 
+    // For owners that run this filter sample by sample in a loop of their own, with the values in force
+    // (no ramp): the state to carry in locals, one sample, and the state stored back.
+    struct CSampleState {
+        typename Algorithm::TPeakEnvelopeFollower<float>::CChannelState m_Channel;
+        float m_Gain;
+    };
+    CSampleState LoadSampleState() const { return {m_Follower.LoadChannel(0), m_Gain}; }
+    void StoreSampleState(const CSampleState& state)
+    {
+        m_Follower.StoreChannel(0, state.m_Channel);
+        m_Gain = state.m_Gain;
+    }
+    float ProcessSample(CSampleState& state, float x)
+    {
+        return Algorithm::ProcessDynamicsSample(
+            m_Follower, [this](float e) { return Self().GetCurveGain(e); }, state.m_Channel, x, state.m_Gain);
+    }
+
     float GetGain() const { return m_Gain; }
     const Algorithm::TPeakEnvelopeFollower<float>& GetFollower() const { return m_Follower; }
 

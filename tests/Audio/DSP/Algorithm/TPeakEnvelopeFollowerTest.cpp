@@ -4,7 +4,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 using Veltis::Audio::DSP::Algorithm::TMemPeakEnvelopeFollower;
 using Veltis::Audio::DSP::Algorithm::TPeakEnvelopeFollower;
@@ -17,7 +19,65 @@ float Step(TPeakEnvelopeFollower<float>& follower, float x)
     return follower.m_Envelopes[0];
 }
 
+// The step written with branches, as the follower's own step must behave.
+struct CReferenceChannel {
+    float m_Envelope = 0.0f;
+    int m_Hold = 0;
+    bool m_Clipped = false;
+
+    void Step(float input, float attack, float release, int holdLength)
+    {
+        const float v = std::fabs(input);
+        float e = m_Envelope;
+        if (v > e) {
+            m_Hold = 0;
+            e = (e - v) * attack + v;
+        } else if (m_Hold < holdLength) {
+            ++m_Hold;
+        } else {
+            e = (e - v) * release + v;
+        }
+        if (v > 1.0f)
+            m_Clipped = true;
+        if (e == 0.0f || !std::isnormal(e)) {
+            if (std::isnan(e) || std::isinf(e))
+                m_Hold = 0;
+            e = 0.0f;
+        }
+        m_Envelope = e;
+    }
+};
+
+bool SameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
 } // namespace
+
+TEST(TPeakEnvelopeFollowerTest, StepMatchesTheBranchedFormBitForBit)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> noise(-1.2f, 1.2f);
+    const float hostile[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                             -std::numeric_limits<float>::infinity(), 1e-40f, 0.0f, -0.0f, 3e38f};
+    const struct {
+        float attack, release;
+        int hold;
+    } cases[] = {{0.0f, 0.0f, 0}, {3.0f, 200.0f, 0}, {10.0f, 4000.0f, 5}, {0.5f, 1e6f, 1000}};
+    for (const auto& c : cases) {
+        TPeakEnvelopeFollower<float> follower;
+        follower.SetTimes(c.attack, c.release, c.hold);
+        CReferenceChannel reference;
+        for (int k = 0; k < 20000; ++k) {
+            float x = noise(random) * (k % 3000 < 1500 ? 1.0f : 1e-3f);
+            if (k % 997 == 0)
+                x = hostile[(k / 997) % (sizeof hostile / sizeof hostile[0])];
+            follower.Step(0, x);
+            reference.Step(x, follower.m_AttackCoeff, follower.m_ReleaseCoeff, c.hold);
+            ASSERT_TRUE(SameBits(follower.m_Envelopes[0], reference.m_Envelope)) << "sample " << k;
+            ASSERT_EQ(follower.m_HoldCounters[0], reference.m_Hold) << "sample " << k;
+            ASSERT_EQ(follower.m_Clipped[0] != 0, reference.m_Clipped) << "sample " << k;
+        }
+    }
+}
 
 TEST(TPeakEnvelopeFollowerTest, InstantAttackThenReleaseShrinksToATenthInTheReleaseTime)
 {
