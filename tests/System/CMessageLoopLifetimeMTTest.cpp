@@ -53,7 +53,7 @@ TEST(CMessageLoopLifetimeMTTest, ALoopThatDeletesItselfNeverOutlivesACallThatRea
                     std::this_thread::yield();
             });
             loop->Post(&destroy, false);
-            ASSERT_TRUE(destroying.Wait()) << "the loop never ran the destroying command";
+            ASSERT_TRUE(VeltisTest::WaitFor(destroying, "the loop to run the destroying command"));
             CFunctionCommand late;
             // A sent command is refused by a loop that stops before its turn; a posted one is queued.
             if (send)

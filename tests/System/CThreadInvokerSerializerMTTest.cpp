@@ -75,12 +75,12 @@ TEST_F(CThreadInvokerSerializerOnALoop, AStopWhileTheRefreshTimeChangesLeavesNoT
     CRaisedFlag ticking;
     CFunctionCommand stopper([&] {
         ticking.Raise();
-        EXPECT_TRUE(timer.m_RemovingElsewhere.Wait()) << "the refresh time change never reached the timer";
+        VeltisTest::WaitFor(timer.m_RemovingElsewhere, "the refresh time change to reach the timer");
         serializer.Stop();
     });
     serializer.Start();
     serializer.Post(&stopper, false);
-    ASSERT_TRUE(ticking.Wait()) << "the serializer never ticked";
+    ASSERT_TRUE(VeltisTest::WaitFor(ticking, "the serializer to tick"));
     serializer.SetRefreshTime(5);
     EXPECT_EQ(stopper.GetCount(), 1);
     EXPECT_FALSE(timer.IsRegistered(&serializer)) << "a timer left after Stop ticks a destroyed serializer";
@@ -97,17 +97,17 @@ TEST_F(CThreadInvokerSerializerOnALoop, ConcurrentStartsStopsAndRefreshTimesKeep
         SCOPED_TRACE(testing::Message() << "round " << round);
         CRaisedFlag go;
         std::thread starter([&] {
-            go.Wait();
+            VeltisTest::WaitFor(go, "the start signal");
             serializer.Start();
             serializer.SetRefreshTime(1 + round % 3);
         });
         std::thread changer([&] {
-            go.Wait();
+            VeltisTest::WaitFor(go, "the start signal");
             serializer.SetRefreshTime(2 + round % 5);
             serializer.Post(&counter, false);
         });
         std::thread stopper([&] {
-            go.Wait();
+            VeltisTest::WaitFor(go, "the start signal");
             serializer.Stop();
         });
         go.Raise();

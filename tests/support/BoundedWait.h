@@ -53,10 +53,10 @@ public:
         m_Event.Reset();
     }
     bool IsRaised() const { return m_Raised.load(); }
-    // True once raised; false when kWaitMs passed first.
-    bool Wait()
+    // True once raised; false when ms passed first. Tests call WaitFor(flag, "what"), which reports it.
+    bool Wait(int ms)
     {
-        m_Event.Wait(kWaitMs);
+        m_Event.Wait(ms);
         return m_Raised.load();
     }
 
@@ -64,5 +64,13 @@ private:
     std::atomic<bool> m_Raised{false};
     Veltis::System::CEvent m_Event;
 };
+
+inline bool WaitFor(CRaisedFlag& flag, const char* what, int ms = kWaitMs)
+{
+    if (flag.Wait(ms))
+        return true;
+    ADD_FAILURE() << "timed out after " << ms << " ms waiting for " << what;
+    return false;
+}
 
 } // namespace VeltisTest
