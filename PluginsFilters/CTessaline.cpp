@@ -293,6 +293,9 @@ void CTessaline::SetUp()
     m_highResponse.SetFunction(0, &m_highFilter->GetOutputCurves().GetValue(1));
     m_totalGainDb.SetFunction(0, &m_totalGain);
     m_totalGainDb.SetFunction(1, &Veltis::Math::TFunction<&Veltis::Math::FunctionsLibrary::TodB>::GetInstance());
+    // Room for both gains and every section, so that refreshing the outputs on the audio thread never grows it.
+    m_totalGain.SetCount(4 + kBandsCount);
+    m_totalGain.SetCount(0);
 
     m_oversampler.SetCoefficients(3, false);
 }

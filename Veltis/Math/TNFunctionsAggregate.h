@@ -51,7 +51,8 @@ public:
             return;
         DropSlots(count);
         const int oldCount = m_Functions.GetCount();
-        m_Functions.SetSize(count, true);
+        // Capacity stays when the count drops: owners that reserve once can change the count on the audio thread.
+        m_Functions.SetSize(count, false);
         for (int i = oldCount; i < count; ++i)
             m_Functions[i] = nullptr;
     }
@@ -82,7 +83,8 @@ public:
                 delete readers[i].GetObject();
             return false;
         }
-        m_Functions.SetSize(count, true);
+        // Capacity stays when the count drops: owners that reserve once can change the count on the audio thread.
+        m_Functions.SetSize(count, false);
         for (int i = 0; i < count; ++i)
             m_Functions[i] = readers[i].GetObject();
         return true;

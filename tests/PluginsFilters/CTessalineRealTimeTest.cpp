@@ -232,3 +232,37 @@ TEST(CTessalineRealTimeTest, AHighSectionAboveNyquistStaysStable)
             EXPECT_LT(peak, 8.0f);
         }
 }
+
+// The host's render road refreshes the outputs after each block on the audio thread; switching bands on and
+// off there changes how many sections the total response multiplies.
+TEST(CTessalineRealTimeTest, RefreshingOutputsWhileSectionsSwitchAllocatesNothing)
+{
+    CStereoTessaline stereo;
+    Prepare(stereo, 48000.0, StereoValues(stereo, 0, 0));
+    CStereoBuffers buffers(512);
+    const int kBlocks = 128;
+    std::vector<CParamsValues> blockValues;
+    for (int b = 0; b < kBlocks; ++b) {
+        Values values = StereoValues(stereo, 0, 0);
+        for (int channel = 0; channel < 2; ++channel) {
+            const int base = channel * 30;
+            values[base + CTessaline::kLowActive] = static_cast<float>(b & 1);
+            values[base + CTessaline::kHighActive] = static_cast<float>((b >> 1) & 1);
+            for (int band = 1; band <= 5; ++band)
+                values[base + Band(band, 0)] = static_cast<float>((b >> (band + 1)) & 1);
+        }
+        blockValues.emplace_back(65, values.data());
+    }
+    long allocations = 0;
+    {
+        VeltisTest::CAllocationCounter counter(1000);
+        for (int b = 0; b < kBlocks; ++b) {
+            stereo.SetParamsValues(blockValues[b]);
+            buffers.Fill(512, 0.5f);
+            buffers.Run(stereo, 512, nullptr, false);
+            stereo.UpdateOutputs();
+        }
+        allocations = counter.GetCount();
+    }
+    EXPECT_EQ(allocations, 0);
+}
