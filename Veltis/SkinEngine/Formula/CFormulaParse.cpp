@@ -47,15 +47,14 @@ int ParenthesisDepth(pANTLR3_COMMON_TOKEN_STREAM tokenStream)
 }
 
 // Recurses at most `remaining` levels, whatever the depth of the tree.
-bool IsTreeWithinDepth(pANTLR3_BASE_TREE tree, int remaining)
+bool IsTreeWithinDepth(CFormulaTree::Node tree, int remaining)
 {
     if (remaining <= 0)
         return false;
-    ANTLR3_UINT32 const count = tree->getChildCount(tree);
-    for (ANTLR3_UINT32 i = 0; i < count; ++i)
+    int const count = CFormulaTree::GetChildCount(tree);
+    for (int i = 0; i < count; ++i)
     {
-        auto child = static_cast<pANTLR3_BASE_TREE>(tree->getChild(tree, i));
-        if (child != nullptr && !IsTreeWithinDepth(child, remaining - 1))
+        if (!IsTreeWithinDepth(CFormulaTree::GetChild(tree, i), remaining - 1))
             return false;
     }
     return true;
@@ -63,14 +62,18 @@ bool IsTreeWithinDepth(pANTLR3_BASE_TREE tree, int remaining)
 
 constexpr ANTLR3_UINT32 kTokenStreamSizeHint = 1025;
 
-// A thread's recognizers serve this many parses before they are rebuilt: the runtime keeps every
-// string and tree node it made until its factories close.
+// A thread's recognizers serve this many parses before they are rebuilt: the runtime keeps what it
+// made until its factories close.
 constexpr int kMaximumReuses = 128;
+
+// A set whose tree grew beyond this many nodes is not kept, so that one long formula does not hold
+// its memory for the rest of the thread's life.
+constexpr std::size_t kMaximumKeptNodes = 4096;
 
 } // namespace
 
-// The lexer, token stream and parser of one thread, with their pools. Setting them up costs far more
-// than a parse (the pools are zero-filled), so a thread keeps one set and points it at each text;
+// The lexer, token stream, parser and tree of one thread, with their pools. Setting them up costs far
+// more than a parse (the pools are zero-filled), so a thread keeps one set and points it at each text;
 // a set that grew past its first pools, saw an error or served its share of parses is dropped.
 struct CFormulaParse::SRecognizers
 {
@@ -79,6 +82,7 @@ struct CFormulaParse::SRecognizers
     pANTLR3_COMMON_TOKEN_STREAM m_Tokens = nullptr;
     pFormulaParser m_Parser = nullptr;
     pANTLR3_INPUT_STREAM m_Text = nullptr;
+    CFormulaTree m_Tree;
     int m_Uses = 0;
     bool m_Busy = false;
 
@@ -88,7 +92,7 @@ struct CFormulaParse::SRecognizers
 
     ~SRecognizers()
     {
-        // The tree goes with the parser; the tokens with the lexer; their texts with the input stream.
+        // The tokens go with the lexer; their texts with the input stream.
         if (m_Parser != nullptr)
             m_Parser->free(m_Parser);
         if (m_Tokens != nullptr)
@@ -126,6 +130,7 @@ struct CFormulaParse::SRecognizers
             m_Tokens->tstream->setTokenSource(m_Tokens->tstream, TOKENSOURCE(m_Lexer));
             m_Parser->pParser->setTokenStream(m_Parser->pParser, m_Tokens->tstream);
             m_Parser->pParser->rec->state->errorCount = 0;
+            m_Tree.Reset(reinterpret_cast<char const*>(text), length);
             return true;
         }
         // The runtime crashes on a null stream name.
@@ -143,6 +148,8 @@ struct CFormulaParse::SRecognizers
         if (m_Parser == nullptr)
             return false;
         m_Parser->pParser->rec->displayRecognitionError = DisplayNothing;
+        m_Parser->m_Tree = &m_Tree;
+        m_Tree.Reset(reinterpret_cast<char const*>(text), length);
         return true;
     }
 
@@ -165,37 +172,16 @@ struct CFormulaParse::SRecognizers
         }
     }
 
-    // After a parse whose tree is gone: empties the tree and vector pools for the next parse, when
-    // everything still sits in their first pools and no child list grew out of its vector (its
-    // memory would be lost when the slot is handed out again). False when the set must be dropped.
+    // After a parse whose tree is gone: true when the set may serve the next parse, false when it
+    // must be dropped.
     bool Recycle()
     {
         CloseText();
         if (m_Parser == nullptr || m_Uses >= kMaximumReuses)
             return false;
-        if (m_Lexer->pLexer->rec->state->tokFactory->maxPool != 0 || m_Parser->vectors->thisPool != 0)
+        if (m_Lexer->pLexer->rec->state->tokFactory->maxPool != 0)
             return false;
-        if (m_Parser->adaptor->tokenFactory != nullptr && m_Parser->adaptor->tokenFactory->maxPool != 0)
-            return false;
-        pANTLR3_ARBORETUM trees = static_cast<pANTLR3_COMMON_TREE_ADAPTOR>(m_Parser->adaptor->super)->arboretum;
-        pANTLR3_VECTOR_FACTORY lists = trees->vFactory;
-        if (trees->thisPool != 0 || lists->thisPool != 0)
-            return false;
-        for (ANTLR3_UINT32 i = 0; i < lists->nextVector; ++i)
-            if (lists->pools[0][i].elements != lists->pools[0][i].internal)
-                return false;
-        // Nodes and lists handed back for reuse point into the pools that are about to be refilled.
-        while (trees->nilStack->size(trees->nilStack) > 0)
-            trees->nilStack->pop(trees->nilStack);
-        while (lists->freeStack->size(lists->freeStack) > 0)
-            lists->freeStack->pop(lists->freeStack);
-        trees->nextTree = 0;
-        lists->nextVector = 0;
-        // The tokens of imaginary nodes (parameters, negations) come from the adaptor's own factory.
-        pANTLR3_TOKEN_FACTORY imaginary = m_Parser->adaptor->tokenFactory;
-        if (imaginary != nullptr)
-            imaginary->reset(imaginary);
-        return true;
+        return m_Tree.GetCapacity() <= kMaximumKeptNodes;
     }
 
     static std::unique_ptr<SRecognizers>& OfThisThread()
@@ -260,12 +246,13 @@ void CFormulaParse::Run(char const* formula)
         return;
     }
 
-    FormulaParser_formula_return const result = r.m_Parser->formula(r.m_Parser);
+    CFormulaTree::Node const tree = r.m_Parser->formula(r.m_Parser);
     m_SyntaxErrorCount = r.m_Parser->pParser->rec->state->errorCount;
-    if (m_SyntaxErrorCount != 0 || result.tree == nullptr)
+    // A tree that lost a node to a failed allocation is no tree, though the text was fine.
+    if (m_SyntaxErrorCount != 0 || tree == nullptr || r.m_Tree.HasFailed())
         return;
-    if (IsTreeWithinDepth(result.tree, kMaximumTreeDepth))
-        m_Tree = result.tree;
+    if (IsTreeWithinDepth(tree, kMaximumTreeDepth))
+        m_Tree = tree;
     else
         m_SyntaxErrorCount = 1;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-struct ANTLR3_BASE_TREE_struct;
+#include "Veltis/SkinEngine/Formula/CFormulaTree.h"
 
 namespace Veltis::SkinEngine
 {
@@ -24,7 +24,7 @@ public:
     CFormulaParse& operator=(CFormulaParse const&) = delete;
 
     // The tree of a formula without syntax errors, within the depth limits; null otherwise.
-    ANTLR3_BASE_TREE_struct* GetTree() const { return m_Tree; }
+    CFormulaTree::Node GetTree() const { return m_Tree; }
 
     // The parser's syntax-error count; a text or a nesting beyond the limits counts as one error.
     unsigned GetSyntaxErrorCount() const { return m_SyntaxErrorCount; }
@@ -34,7 +34,7 @@ private:
 
     struct SRecognizers;
     SRecognizers* m_Recognizers = nullptr;
-    ANTLR3_BASE_TREE_struct* m_Tree = nullptr;
+    CFormulaTree::Node m_Tree = nullptr;
     unsigned m_SyntaxErrorCount = 0;
 };
 

@@ -1,10 +1,10 @@
 grammar Formula;
 
+// The parser builds the formula's tree itself, as the runtime's generic trees cost several times
+// the parse. The generated parser is compiled as C++ for these actions.
 options
 {
     language = C;
-    output = AST;
-    ASTLabelType = pANTLR3_BASE_TREE;
     // Pins the token numbers that the tree walkers rely on.
     tokenVocab = FormulaVocabulary;
 }
@@ -15,65 +15,88 @@ tokens
     NEGATE;
 }
 
-formula
-    : logicalExpression EOF!
+@parser::includes
+{
+#include "Veltis/SkinEngine/Formula/CFormulaTree.h"
+
+typedef Veltis::SkinEngine::CFormulaTree::SNode* FormulaNode;
+}
+
+@parser::context
+{
+    Veltis::SkinEngine::CFormulaTree* m_Tree;
+}
+
+formula returns [FormulaNode node = NULL]
+    : e=logicalExpression EOF { $node = $e.node; }
     ;
 
-logicalExpression
-    : andExpression (OR^ andExpression)*
+// A binary operator's node has the operator's token and the two operands; a chain of one precedence
+// leans left, so that it evaluates left to right.
+logicalExpression returns [FormulaNode node = NULL]
+    : a=andExpression { $node = $a.node; }
+      (op=OR b=andExpression { $node = ctx->m_Tree->MakeOperation($op, $node, $b.node); })*
     ;
 
-andExpression
-    : equalityExpression (AND^ equalityExpression)*
+andExpression returns [FormulaNode node = NULL]
+    : a=equalityExpression { $node = $a.node; }
+      (op=AND b=equalityExpression { $node = ctx->m_Tree->MakeOperation($op, $node, $b.node); })*
     ;
 
-equalityExpression
-    : relationalExpression ((EQUALS | NOTEQUALS)^ relationalExpression)*
+equalityExpression returns [FormulaNode node = NULL]
+    : a=relationalExpression { $node = $a.node; }
+      (op=(EQUALS | NOTEQUALS) b=relationalExpression { $node = ctx->m_Tree->MakeOperation($op, $node, $b.node); })*
     ;
 
-relationalExpression
-    : additiveExpression ((LTH | LTEQ | GT | GTEQ)^ additiveExpression)*
+relationalExpression returns [FormulaNode node = NULL]
+    : a=additiveExpression { $node = $a.node; }
+      (op=(LTH | LTEQ | GT | GTEQ) b=additiveExpression { $node = ctx->m_Tree->MakeOperation($op, $node, $b.node); })*
     ;
 
-additiveExpression
-    : multiplicativeExpression ((PLUS | MINUS)^ multiplicativeExpression)*
+additiveExpression returns [FormulaNode node = NULL]
+    : a=multiplicativeExpression { $node = $a.node; }
+      (op=(PLUS | MINUS) b=multiplicativeExpression { $node = ctx->m_Tree->MakeOperation($op, $node, $b.node); })*
     ;
 
-multiplicativeExpression
-    : powerExpression ((MULT | DIV | MOD)^ powerExpression)*
+multiplicativeExpression returns [FormulaNode node = NULL]
+    : a=powerExpression { $node = $a.node; }
+      (op=(MULT | DIV | MOD) b=powerExpression { $node = ctx->m_Tree->MakeOperation($op, $node, $b.node); })*
     ;
 
-powerExpression
-    : unaryExpression (POW^ unaryExpression)*
+powerExpression returns [FormulaNode node = NULL]
+    : a=unaryExpression { $node = $a.node; }
+      (op=POW b=unaryExpression { $node = ctx->m_Tree->MakeOperation($op, $node, $b.node); })*
     ;
 
-unaryExpression
-    : primaryExpression
-    | NOT^ primaryExpression
-    | MINUS primaryExpression -> ^(NEGATE primaryExpression)
+unaryExpression returns [FormulaNode node = NULL]
+    : p=primaryExpression { $node = $p.node; }
+    | op=NOT p=primaryExpression { $node = ctx->m_Tree->AddChild(ctx->m_Tree->MakeLeaf($op), $p.node); }
+    | MINUS p=primaryExpression
+      { $node = ctx->m_Tree->AddChild(ctx->m_Tree->MakeImaginary(NEGATE, "NEGATE"), $p.node); }
     ;
 
-primaryExpression
-    : '('! logicalExpression ')'!
-    | valueExpression
+primaryExpression returns [FormulaNode node = NULL]
+    : '(' e=logicalExpression ')' { $node = $e.node; }
+    | v=valueExpression { $node = $v.node; }
     ;
 
-valueExpression
-    : STRING
-    | INTEGER
-    | FLOAT
-    | DATETIME
-    | BOOLEAN
-    | parameterExpression
-    | functionExpression
+valueExpression returns [FormulaNode node = NULL]
+    : t=(STRING | INTEGER | FLOAT | DATETIME | BOOLEAN) { $node = ctx->m_Tree->MakeLeaf($t); }
+    | p=parameterExpression { $node = $p.node; }
+    | f=functionExpression { $node = $f.node; }
     ;
 
-parameterExpression
-    : IDENT -> ^(PARAM IDENT)
+// A bare name is a PARAM node over the name's IDENT leaf.
+parameterExpression returns [FormulaNode node = NULL]
+    : name=IDENT
+      { $node = ctx->m_Tree->AddChild(ctx->m_Tree->MakeImaginary(PARAM, "PARAM"), ctx->m_Tree->MakeLeaf($name)); }
     ;
 
-functionExpression
-    : IDENT '(' (logicalExpression (',' logicalExpression)*)? ')' -> ^(IDENT logicalExpression*)
+// A call is the name's IDENT node over its arguments.
+functionExpression returns [FormulaNode node = NULL]
+    : name=IDENT { $node = ctx->m_Tree->MakeLeaf($name); }
+      '(' (a=logicalExpression { $node = ctx->m_Tree->AddChild($node, $a.node); }
+           (',' b=logicalExpression { $node = ctx->m_Tree->AddChild($node, $b.node); })*)? ')'
     ;
 
 // A literal that the vocabulary numbers gets no implicit lexer rule, so each has an explicit one; the

@@ -4,7 +4,6 @@
 
 #include "support/FormulaTokenName.h"
 
-#include <antlr3.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,24 +15,22 @@ namespace
 using namespace Veltis::SkinEngine;
 
 // A node as TYPE:text(children), leaving out the text where it only repeats the type name.
-std::string Describe(pANTLR3_BASE_TREE tree, bool isParameterName = false)
+std::string Describe(CFormulaTree::Node tree, bool isParameterName = false)
 {
-    std::string result = VeltisTest::FormulaTokenName(tree->getType(tree));
-    pANTLR3_STRING text = tree->getText(tree);
-    std::string const textValue = text != nullptr ? std::string(reinterpret_cast<char const*>(text->chars), text->len)
-                                                  : std::string("<null>");
+    int const type = CFormulaTree::GetType(tree);
+    std::string result = VeltisTest::FormulaTokenName(type);
+    std::string const textValue = CFormulaTree::GetText(tree);
     if (textValue != result)
         result += ":" + textValue;
-    ANTLR3_UINT32 const count = tree->getChildCount(tree);
-    if (count > 0 || (tree->getType(tree) == eFormulaTokenIDENT && !isParameterName))
+    int const count = CFormulaTree::GetChildCount(tree);
+    if (count > 0 || (type == eFormulaTokenIDENT && !isParameterName))
     {
         result += "(";
-        for (ANTLR3_UINT32 i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i)
         {
             if (i > 0)
                 result += ",";
-            result += Describe(static_cast<pANTLR3_BASE_TREE>(tree->getChild(tree, i)),
-                tree->getType(tree) == eFormulaTokenPARAM);
+            result += Describe(CFormulaTree::GetChild(tree, i), type == eFormulaTokenPARAM);
         }
         result += ")";
     }
