@@ -81,7 +81,6 @@ struct CFormulaParse::SRecognizers
     pFormulaLexer m_Lexer = nullptr;
     pANTLR3_COMMON_TOKEN_STREAM m_Tokens = nullptr;
     pFormulaParser m_Parser = nullptr;
-    pANTLR3_INPUT_STREAM m_Text = nullptr;
     CFormulaTree m_Tree;
     int m_Uses = 0;
     bool m_Busy = false;
@@ -99,16 +98,8 @@ struct CFormulaParse::SRecognizers
             m_Tokens->free(m_Tokens);
         if (m_Lexer != nullptr)
             m_Lexer->free(m_Lexer);
-        CloseText();
         if (m_Input != nullptr)
             m_Input->close(m_Input);
-    }
-
-    void CloseText()
-    {
-        if (m_Text != nullptr)
-            m_Text->close(m_Text);
-        m_Text = nullptr;
     }
 
     // Points the recognizers at text (which must outlive the parse), creating them the first time.
@@ -117,15 +108,11 @@ struct CFormulaParse::SRecognizers
         ++m_Uses;
         if (m_Input != nullptr)
         {
-            // A stream of its own per text, closed after the parse, takes the texts of the tokens
-            // with it; the first stream stays, as the parser's tree adaptor keeps its string factory.
-            m_Text = antlr3StringStreamNew(text, ANTLR3_ENC_8BIT, length, text);
-            if (m_Text == nullptr)
-                return false;
-            m_Lexer->pLexer->setCharStream(m_Lexer->pLexer, m_Text);
+            m_Input->reuse(m_Input, text, length, text);
+            m_Lexer->pLexer->setCharStream(m_Lexer->pLexer, m_Input);
             pANTLR3_TOKEN_FACTORY tokens = m_Lexer->pLexer->rec->state->tokFactory;
             tokens->reset(tokens);
-            tokens->setInputStream(tokens, m_Text);
+            tokens->setInputStream(tokens, m_Input);
             m_Tokens->reset(m_Tokens);
             m_Tokens->tstream->setTokenSource(m_Tokens->tstream, TOKENSOURCE(m_Lexer));
             m_Parser->pParser->setTokenStream(m_Parser->pParser, m_Tokens->tstream);
@@ -154,10 +141,10 @@ struct CFormulaParse::SRecognizers
     }
 
     // The runtime sets a pooled token's stream only the first time the slot is used: the tokens
-    // of a reused set are pointed at the current text's stream, whose strings they make.
+    // of a reused set are pointed at the stream again, as its string factory may be a new one.
     void AttachTokensToText()
     {
-        if (m_Text == nullptr)
+        if (m_Uses <= 1)
             return;
         pANTLR3_VECTOR tokens = m_Tokens->getTokens(m_Tokens);
         if (tokens == nullptr)
@@ -167,8 +154,8 @@ struct CFormulaParse::SRecognizers
             auto token = static_cast<pANTLR3_COMMON_TOKEN>(tokens->get(tokens, i));
             if (token == nullptr)
                 continue;
-            token->input = m_Text;
-            token->strFactory = m_Text->strFactory;
+            token->input = m_Input;
+            token->strFactory = m_Input->strFactory;
         }
     }
 
@@ -176,7 +163,6 @@ struct CFormulaParse::SRecognizers
     // must be dropped.
     bool Recycle()
     {
-        CloseText();
         if (m_Parser == nullptr || m_Uses >= kMaximumReuses)
             return false;
         if (m_Lexer->pLexer->rec->state->tokFactory->maxPool != 0)

@@ -1,6 +1,6 @@
 #include "Veltis/SkinEngine/Formula/TLocalFormulaBuilder.h"
 
-#include "Veltis/Core/CCharString.h"
+#include "Veltis/CoreUtilities/StringUtilities.h"
 #include "Veltis/Math/CConstant.h"
 #include "Veltis/Math/CConstantBinaryFunction.h"
 #include "Veltis/Math/CConstantFunction.h"
@@ -240,7 +240,7 @@ I* TLocalFormulaBuilder<I>::BuildNumber(char const* text)
     if (text == nullptr)
         return nullptr;
     double value = 0.0;
-    if (!Core::CCharString(text).ToDouble(value))
+    if (CoreUtilities::ParseDouble(text, value) <= 0)
         return nullptr;
     return TFormulaKind<I>::MakeConstant(NarrowToFloat(value));
 }

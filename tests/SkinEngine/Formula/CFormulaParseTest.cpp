@@ -2,11 +2,13 @@
 
 #include "Veltis/SkinEngine/Formula/EFormulaTokenType.h"
 
+#include "support/CAllocationCounter.h"
 #include "support/FormulaTokenName.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace
@@ -275,6 +277,55 @@ TEST(FormulaParser, AParseInsideAnotherKeepsBothTrees)
     }
     EXPECT_EQ(Parse("4"), "INTEGER:4");
     EXPECT_EQ(Describe(outer.GetTree()), "PLUS:+(INTEGER:1," + Param("a") + ")");
+}
+
+// A new thread starts without recognizers, so what a parse allocates there does not depend on the
+// parses that other tests ran before.
+template <class Work>
+void OnANewThread(Work work)
+{
+    std::thread(work).join();
+}
+
+TEST(FormulaParser, AParseOnAWarmThreadMakesNoNewNodes)
+{
+    OnANewThread([] {
+        std::string const expected = "IDENT:f(INTEGER:1,PLUS:+(" + Param("a") + ",INTEGER:2))";
+        EXPECT_EQ(Parse("f(1, a + 2)"), expected);
+        std::string tree;
+        long allocations = -1;
+        {
+            VeltisTest::CAllocationCounter counter;
+            CFormulaParse parse("g(3, b - 4)");
+            allocations = counter.GetCount();
+            if (parse.GetTree() != nullptr)
+                tree = Describe(parse.GetTree());
+        }
+        EXPECT_EQ(allocations, 0);
+        EXPECT_EQ(tree, "IDENT:g(INTEGER:3,MINUS:-(" + Param("b") + ",INTEGER:4))");
+    });
+}
+
+TEST(FormulaParser, ATreeThatGetsNoMemoryIsNoTreeAndTheNextParseIsWhole)
+{
+    OnANewThread([] {
+        EXPECT_EQ(Parse("1"), "INTEGER:1");
+        bool limitHit = false;
+        bool hasTree = true;
+        unsigned errors = 1;
+        {
+            VeltisTest::CAllocationCounter counter(0);
+            CFormulaParse parse("f(1, 2, 3)");
+            limitHit = counter.IsLimitHit();
+            hasTree = parse.GetTree() != nullptr;
+            errors = parse.GetSyntaxErrorCount();
+        }
+        EXPECT_TRUE(limitHit);
+        EXPECT_FALSE(hasTree);
+        // Out of memory is not a fault of the text.
+        EXPECT_EQ(errors, 0u);
+        EXPECT_EQ(Parse("f(1, 2, 3)"), "IDENT:f(INTEGER:1,INTEGER:2,INTEGER:3)");
+    });
 }
 
 } // namespace
