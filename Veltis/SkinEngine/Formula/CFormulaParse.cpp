@@ -20,6 +20,27 @@ void DisplayNothing(pANTLR3_BASE_RECOGNIZER, pANTLR3_UINT8*)
 {
 }
 
+ANTLR3_BOOLEAN PushNothing(pANTLR3_STACK, void*, void(ANTLR3_CDECL*)(void*))
+{
+    return ANTLR3_TRUE;
+}
+
+void* PopNothing(pANTLR3_STACK)
+{
+    return nullptr;
+}
+
+// The parser pushes and pops the follow set of every rule it enters, a seventh of a parse, only so that
+// after a syntax error it can skip ahead to a token that may follow. A failed parse is dropped whole,
+// and the first error is counted whatever the recovery does, so an empty stack (as the top rule sees)
+// makes it skip to the end instead. The parser's reset makes a new stack: call this after each one.
+void KeepNoFollowSets(pFormulaParser parser)
+{
+    pANTLR3_STACK following = parser->pParser->rec->state->following;
+    following->push = PushNothing;
+    following->pop = PopNothing;
+}
+
 // The deepest nesting of parentheses the parser will see. A ")" with none open cannot close a level
 // of the parser's recursion, so it does not lower the count below zero.
 int ParenthesisDepth(pANTLR3_COMMON_TOKEN_STREAM tokenStream)
@@ -117,6 +138,7 @@ struct CFormulaParse::SRecognizers
             m_Tokens->tstream->setTokenSource(m_Tokens->tstream, TOKENSOURCE(m_Lexer));
             m_Parser->pParser->setTokenStream(m_Parser->pParser, m_Tokens->tstream);
             m_Parser->pParser->rec->state->errorCount = 0;
+            KeepNoFollowSets(m_Parser);
             m_Tree.Reset(reinterpret_cast<char const*>(text), length);
             return true;
         }
@@ -135,6 +157,7 @@ struct CFormulaParse::SRecognizers
         if (m_Parser == nullptr)
             return false;
         m_Parser->pParser->rec->displayRecognitionError = DisplayNothing;
+        KeepNoFollowSets(m_Parser);
         m_Parser->m_Tree = &m_Tree;
         m_Tree.Reset(reinterpret_cast<char const*>(text), length);
         return true;

@@ -146,6 +146,8 @@ TEST(FormulaParser, SyntaxErrors)
         "", "   ", "1 2", "2x", "a b", "1 +", "* 2", "(1", "1)", "f(1,)", "f(,1)", "f(+1)", "--1", "+1",
         "a not b", "or 1", "true(1)", "1 = = 2", "a @ b", "2 ~ 3", "()", "f(1))", "f((1)", "-!a", "!-a", "!!a",
         "not not a", "not -1", "x y(1)", "1 'a'", "(", ")", ",", "f(1 2)", "1(2)",
+        // Errors deep inside calls and parentheses, with valid text after them.
+        "f(g(1,), 2) + 3", "max(1, (2 +)) * 4", "a * (b + ) - c", "f(1 2, 3) = 1", "((1 + 2) * (3 -)) / 4",
     };
     for (char const* text : texts)
     {
