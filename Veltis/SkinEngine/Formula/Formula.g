@@ -1,7 +1,7 @@
 grammar Formula;
 
-// The parser builds the formula's tree itself, as the runtime's generic trees cost several times
-// the parse. The generated parser is compiled as C++ for these actions.
+// The parser builds the formula's tree itself: the runtime's generic trees cost more than the rest
+// of the parse. The generated parser is compiled as C++ for these actions.
 options
 {
     language = C;
