@@ -71,6 +71,40 @@ bool ReadDefaultFlag(const Serialization::IReadDataStream& stream, const char* n
     return value;
 }
 
+// The default flag, then the instance's own list when it does not follow the global defaults.
+template <class Vector>
+bool WriteSettings(Serialization::IWriteDataStream& stream, const char* flagName, const CInternals::CDefaultFlag& flag,
+                   const char* listName, const Vector& list)
+{
+    bool result = stream.WriteBool(flagName, flag.GetValue());
+    if (!flag.GetValue()) {
+        const Serialization::TVectorSerializer<Vector> settings(&list, kSettingItem);
+        result = stream.WriteObject(listName, settings) && result;
+    }
+    return result;
+}
+
+// The list must hold the global defaults already: a stored own list is read over them.
+template <class Vector>
+void ReadSettings(const Serialization::IReadDataStream& stream, const char* flagName, CInternals::CDefaultFlag& flag,
+                  const char* listName, Vector& list)
+{
+    if (ReadDefaultFlag(stream, flagName, flag))
+        return;
+    Serialization::TVectorDeSerializer<Vector> settings(&list, kSettingItem);
+    stream.ReadObject(listName, settings);
+}
+
+// An absent object is read from an empty one, so that it takes its defaults.
+void ReadObjectOrDefaults(const Serialization::IReadDataStream& stream, const char* name,
+                          Serialization::IDeSerialize& object)
+{
+    if (stream.ReadObject(name, object))
+        return;
+    const Serialization::CMemDataObject empty;
+    object.DeSerialize(empty);
+}
+
 } // namespace
 
 bool CAudioPluginInternalsBase::CInputParamsSerializer::Serialize(Serialization::IWriteDataStream& stream) const
@@ -333,16 +367,12 @@ bool CAudioPluginInternalsBase::Serialize(Serialization::IWriteDataStream& strea
         result = stream.WriteObject("inputParams", values) && result;
     }
     const CMIDIController& controller = m_MIDIController;
-    result = stream.WriteBool("MIDIInputDefault", m_MIDIInputDefault.GetValue()) && result;
-    if (!m_MIDIInputDefault.GetValue()) {
-        const CMIDICCSettingsSerializer settings(&controller.GetInputCCSettings().GetStorage(), kSettingItem);
-        result = stream.WriteObject("MIDIInputSettings", settings) && result;
-    }
-    result = stream.WriteBool("MIDIOutputDefault", m_MIDIOutputDefault.GetValue()) && result;
-    if (!m_MIDIOutputDefault.GetValue()) {
-        const CMIDICCSettingsSerializer settings(&controller.GetOutputCCSettings().GetStorage(), kSettingItem);
-        result = stream.WriteObject("MIDIOutputSettings", settings) && result;
-    }
+    result = WriteSettings(stream, "MIDIInputDefault", m_MIDIInputDefault, "MIDIInputSettings",
+                           controller.GetInputCCSettings().GetStorage()) &&
+             result;
+    result = WriteSettings(stream, "MIDIOutputDefault", m_MIDIOutputDefault, "MIDIOutputSettings",
+                           controller.GetOutputCCSettings().GetStorage()) &&
+             result;
     // A core without an editor stores an empty editor state, so that the keys keep their order.
     if (m_GUI) {
         result = stream.WriteObject("GUI", *m_GUI) && result;
@@ -351,12 +381,9 @@ bool CAudioPluginInternalsBase::Serialize(Serialization::IWriteDataStream& strea
         result = stream.WriteObject("GUI", empty) && result;
     }
     result = stream.WriteObject("model", m_Model) && result;
-    result = stream.WriteBool("AutomationOutputDefault", m_AutomationOutputDefault.GetValue()) && result;
-    if (!m_AutomationOutputDefault.GetValue()) {
-        const CAutomationSettingsSerializer settings(&controller.GetAutomationSettings().GetStorage(), kSettingItem);
-        result = stream.WriteObject("AutomationOutputSettings", settings) && result;
-    }
-    return result;
+    return WriteSettings(stream, "AutomationOutputDefault", m_AutomationOutputDefault, "AutomationOutputSettings",
+                         controller.GetAutomationSettings().GetStorage()) &&
+           result;
 }
 
 bool CAudioPluginInternalsBase::DeSerialize(const Serialization::IReadDataStream& stream)
@@ -376,43 +403,28 @@ bool CAudioPluginInternalsBase::DeSerialize(const Serialization::IReadDataStream
             bypass = 0.0f;
         params->GetAt(0).SetValue(bypass);
         CInputParamsSerializer values(params);
-        if (!stream.ReadObject("inputParams", values)) {
-            const Serialization::CMemDataObject empty;
-            values.DeSerialize(empty);
-        }
+        ReadObjectOrDefaults(stream, "inputParams", values);
     }
 
     CAudioPluginDefaultSettings& defaults = GetDefaultSettings();
     defaults.CopyInputCCSettingsTo(m_MIDIController.GetInputCCSettings());
-    if (!ReadDefaultFlag(stream, "MIDIInputDefault", m_MIDIInputDefault)) {
-        CMIDICCSettingsDeSerializer settings(&m_MIDIController.GetInputCCSettings().GetStorage(), kSettingItem);
-        stream.ReadObject("MIDIInputSettings", settings);
-    }
+    ReadSettings(stream, "MIDIInputDefault", m_MIDIInputDefault, "MIDIInputSettings",
+                 m_MIDIController.GetInputCCSettings().GetStorage());
     defaults.CopyOutputCCSettingsTo(m_MIDIController.GetOutputCCSettings());
-    if (!ReadDefaultFlag(stream, "MIDIOutputDefault", m_MIDIOutputDefault)) {
-        CMIDICCSettingsDeSerializer settings(&m_MIDIController.GetOutputCCSettings().GetStorage(), kSettingItem);
-        stream.ReadObject("MIDIOutputSettings", settings);
-    }
+    ReadSettings(stream, "MIDIOutputDefault", m_MIDIOutputDefault, "MIDIOutputSettings",
+                 m_MIDIController.GetOutputCCSettings().GetStorage());
 
-    if (m_GUI && !stream.ReadObject("GUI", *m_GUI)) {
-        const Serialization::CMemDataObject empty;
-        m_GUI->DeSerialize(empty);
-    }
-    if (!stream.ReadObject("model", m_Model)) {
-        const Serialization::CMemDataObject empty;
-        m_Model.DeSerialize(empty);
-    }
+    if (m_GUI)
+        ReadObjectOrDefaults(stream, "GUI", *m_GUI);
+    ReadObjectOrDefaults(stream, "model", m_Model);
 
     defaults.CopyAutomationSettingsTo(m_MIDIController.GetAutomationSettings());
     m_AutomationOutputDefault.SetValue(true);
     // Documents before version 2 carry no automation keys.
     if (version <= 1)
         return true;
-    if (!ReadDefaultFlag(stream, "AutomationOutputDefault", m_AutomationOutputDefault)) {
-        CAutomationSettingsDeSerializer settings(&m_MIDIController.GetAutomationSettings().GetStorage(),
-                                                 kSettingItem);
-        stream.ReadObject("AutomationOutputSettings", settings);
-    }
+    ReadSettings(stream, "AutomationOutputDefault", m_AutomationOutputDefault, "AutomationOutputSettings",
+                 m_MIDIController.GetAutomationSettings().GetStorage());
     return true;
 }
 
