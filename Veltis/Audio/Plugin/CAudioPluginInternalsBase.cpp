@@ -268,15 +268,13 @@ void CAudioPluginInternalsBase::SetSampleRate(double rate, bool& apply)
     m_OutputDataSync.SetSampleRate(rate);
     m_BypassManager.SetSampleRate(rate);
     m_BypassManager.SetTransitionTime(kBypassTransitionMs);
-    if (!m_Processor)
-        return;
     m_BypassManager.ReserveBuffers(m_Processor->GetProcessInfo().GetOutputsInfo().GetCount(), kBlockReserve);
     m_Processor->SetSampleRate(apply, rate);
 }
 
 DSP::IOutputDataSync* CAudioPluginInternalsBase::GetOutputDataSync()
 {
-    DSP::IOutputDataSync* own = m_Processor ? m_Processor->GetOutputDataSync() : nullptr;
+    DSP::IOutputDataSync* own = m_Processor->GetOutputDataSync();
     return own ? own : &m_OutputDataSync;
 }
 
@@ -326,10 +324,7 @@ const DataModel::Objects::IConstProductInfo& CAudioPluginInternalsBase::GetProdu
 {
     if (m_ProductInfo)
         return *m_ProductInfo;
-    if (m_Processor)
-        return m_Processor->GetObjectInfo();
-    static const DataModel::Objects::CProductInfo empty("", "", "", "");
-    return empty;
+    return m_Processor->GetObjectInfo();
 }
 
 void CAudioPluginInternalsBase::OnDefaultInputCCSettingsChanged()
