@@ -316,30 +316,9 @@ int CTessaline::GetTailLength() const
 
 void CTessaline::ReserveBuffers(int samples)
 {
-    Veltis::Audio::DSP::CDynamicAudioStream& buffer = m_oversampleBuffer.GetStorage()[0];
-    if (buffer.GetCapacity() < 2 * samples) {
-        const int size = buffer.GetSize();
-        buffer.SetSize(2 * samples, false);
-        buffer.SetSize(size, false);
-    }
+    m_oversampleBuffer.GetStorage()[0].Reserve(2 * samples);
     m_limiterBypass.ReserveBuffers(1, 2 * samples);
-    if (m_variations.GetCapacity() < kReservedSets) {
-        const int sets = m_variations.GetCount();
-        m_variations.SetCount(kReservedSets);
-        m_variations.SetCount(sets);
-    }
-    // Every set kept, counted or not, gets room for the longest value list an inner filter takes.
-    const int sets = m_variations.GetCount();
-    m_variations.SetCount(m_variations.GetCapacity());
-    for (int i = 0; i < m_variations.GetCount(); ++i) {
-        CDynamicParamsValues& set = m_variations.GetAt(i);
-        if (set.GetCapacity() < kMaxItemValues) {
-            const int size = set.GetCount();
-            set.SetSize(kMaxItemValues, false);
-            set.SetSize(size, false);
-        }
-    }
-    m_variations.SetCount(sets);
+    m_variations.Reserve(kReservedSets, kMaxItemValues);
 }
 
 void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,

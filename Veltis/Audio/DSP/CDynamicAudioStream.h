@@ -24,6 +24,15 @@ public:
     // Samples kept up to the new count; SetSize(0, true) releases the memory.
     void SetSize(int count, bool freeMemory) { m_Samples.SetSize(count > 0 ? count : 0, freeMemory); }
     int GetCapacity() const { return m_Samples.GetCapacity(); }
+    // Room for count samples, size and samples unchanged, so that later blocks up to count allocate nothing.
+    void Reserve(int count)
+    {
+        if (count <= GetCapacity())
+            return;
+        const int size = GetSize();
+        SetSize(count, false);
+        SetSize(size, false);
+    }
 
     const float* GetBuffer() const override { return m_Samples.GetData(); }
     float* GetBuffer() override { return m_Samples.GetData(); }

@@ -37,6 +37,15 @@ public:
     // Values kept up to the new count; with freeMemory false the capacity never goes down.
     void SetSize(int count, bool freeMemory) { m_Values.SetSize(count > 0 ? count : 0, freeMemory); }
     int GetCapacity() const { return m_Values.GetCapacity(); }
+    // Room for count values, count and values unchanged.
+    void Reserve(int count)
+    {
+        if (count <= GetCapacity())
+            return;
+        const int size = GetCount();
+        SetSize(count, false);
+        SetSize(size, false);
+    }
     float* GetData() { return m_Values.GetData(); }
     const float* GetData() const { return m_Values.GetData(); }
 

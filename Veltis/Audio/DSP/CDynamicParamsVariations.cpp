@@ -16,6 +16,18 @@ void CDynamicParamsVariations::SetParamsCount(int count, bool shrink)
         sets[i].SetSize(count, shrink);
 }
 
+void CDynamicParamsVariations::Reserve(int sets, int values)
+{
+    if (sets > m_Sets.GetCapacity()) {
+        const int count = m_Sets.GetCount();
+        SetCount(sets);
+        SetCount(count);
+    }
+    CDynamicParamsValues* data = m_Sets.GetData();
+    for (int i = 0; i < m_Sets.GetCapacity(); ++i)
+        data[i].Reserve(values);
+}
+
 namespace {
 
 bool HasChange(const CDynamicParamsValues& set)

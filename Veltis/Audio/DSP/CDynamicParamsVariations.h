@@ -24,6 +24,8 @@ public:
     // Sets kept up to the new count; the capacity never goes down.
     void SetCount(int sets) { m_Sets.SetSize(sets > 0 ? sets : 0, false); }
     int GetCapacity() const { return m_Sets.GetCapacity(); }
+    // Room for at least sets sets, and in every set kept, counted or not, for values values; counts unchanged.
+    void Reserve(int sets, int values);
 
     // Every set, including those kept beyond the count, gets count values.
     void SetParamsCount(int count, bool shrink = false);

@@ -51,14 +51,8 @@ void CFilterBypassManagerBase::ReserveBuffers(int channels, int samples)
     auto& storage = m_Buffers->GetStorage();
     if (channels > storage.GetCount())
         storage.SetSize(channels, false);
-    for (int i = 0; i < storage.GetCapacity(); ++i) {
-        CDynamicAudioStream& buffer = storage.GetData()[i];
-        if (samples > buffer.GetCapacity()) {
-            const int count = buffer.GetSize();
-            buffer.SetSize(samples, false);
-            buffer.SetSize(count, false);
-        }
-    }
+    for (int i = 0; i < storage.GetCapacity(); ++i)
+        storage.GetData()[i].Reserve(samples);
 }
 
 void CFilterBypassManagerBase::PrepareBuffers(const IFilter& filter, int count)

@@ -22,27 +22,9 @@ public:
     {
     }
 
-    TPeakEnvelopeFollower(const TPeakEnvelopeFollower& other)
-        : m_ReleaseCoeff(other.m_ReleaseCoeff), m_AttackCoeff(other.m_AttackCoeff),
-          m_HoldLength(other.m_HoldLength), m_ReleaseLength(other.m_ReleaseLength),
-          m_HoldCounters(other.m_HoldCounters), m_Envelopes(other.m_Envelopes), m_Clipped(other.m_Clipped),
-          m_ChannelsCount(other.m_ChannelsCount)
-    {
-    }
-
+    TPeakEnvelopeFollower(const TPeakEnvelopeFollower&) = default;
     // Allocates only when the channel counts differ.
-    TPeakEnvelopeFollower& operator=(const TPeakEnvelopeFollower& other)
-    {
-        m_ReleaseCoeff = other.m_ReleaseCoeff;
-        m_AttackCoeff = other.m_AttackCoeff;
-        m_HoldLength = other.m_HoldLength;
-        m_ReleaseLength = other.m_ReleaseLength;
-        m_HoldCounters = other.m_HoldCounters;
-        m_Envelopes = other.m_Envelopes;
-        m_Clipped = other.m_Clipped;
-        m_ChannelsCount = other.m_ChannelsCount;
-        return *this;
-    }
+    TPeakEnvelopeFollower& operator=(const TPeakEnvelopeFollower&) = default;
 
     virtual ~TPeakEnvelopeFollower() {}
 
