@@ -53,10 +53,7 @@ struct STypedValue {
 AAX_CEffectParameters::~AAX_CEffectParameters()
 {
     // A host that released the object without Uninitialize would otherwise keep its interfaces.
-    m_ParameterManager.RemoveAllParameters();
-    delete m_Controller;
-    delete m_AutomationDelegate;
-    delete m_Transport;
+    AAX_CEffectParameters::Uninitialize();
 }
 
 int32_t AAX_CEffectParameters::QueryInterface(const ACFIdentifier& iid, void** out)

@@ -27,8 +27,6 @@ public:
         memset(m_Identifier, 0, sizeof m_Identifier);
         if (identifier)
             strncpy(m_Identifier, identifier, sizeof m_Identifier - 1);
-        if (m_Steps == 0)
-            m_Steps = m_Type == 0 ? 2 : 128;
         SetValue(defaultValue);
     }
     ~AAX_CParameter() override = default;
@@ -224,7 +222,7 @@ private:
     AAX_CString m_Name;
     std::map<int32_t, AAX_CString> m_ShortNames;
     int32_t m_Automatable;
-    int32_t m_Steps = 0;
+    int32_t m_Steps = 128;
     int32_t m_Type = 1;
     int32_t m_Orientation = 0;
     std::unique_ptr<AAX_ITaperDelegate<T>> m_Taper;

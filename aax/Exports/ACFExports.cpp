@@ -1,3 +1,4 @@
+#include "aax/AAXGuard.h"
 #include "aax/AAX_VCollection.h"
 #include "aax/AAX_VHostServices.h"
 #include "aax/CACFUnknown.h"
@@ -15,7 +16,7 @@ const uint64_t kSDKVersion = 0x000002000061125CULL;
 
 VELTIS_ACF_EXPORT int32_t ACFRegisterPlugin(IACFUnknown* host, IACFUnknown** definition)
 {
-    try {
+    return AAXGuard([&]() -> int32_t {
         AAX_VCollection collection(host);
         const int32_t result = VeltisExt::AAXPlugin::GetEffectDescriptions(&collection);
         if (result != AAXResult::kSuccess)
@@ -30,9 +31,7 @@ VELTIS_ACF_EXPORT int32_t ACFRegisterPlugin(IACFUnknown* host, IACFUnknown** def
         const int32_t query = hostCollection->QueryInterface(AAXIdentifiers::kPluginDefinition, &out);
         *definition = static_cast<IACFUnknown*>(out);
         return query == AAXResult::kSuccess ? AAXResult::kSuccess : AAXResult::kHostObjectMissing;
-    } catch (...) {
-        return AAXResult::kUnexpected;
-    }
+    });
 }
 
 VELTIS_ACF_EXPORT int32_t ACFRegisterComponent(IACFUnknown*, const ACFIdentifier*, IACFUnknown** component)
@@ -53,22 +52,18 @@ VELTIS_ACF_EXPORT int32_t ACFCanUnloadNow(IACFUnknown*) { return CACFUnknown::Ge
 
 VELTIS_ACF_EXPORT int32_t ACFStartup(IACFUnknown* host)
 {
-    try {
+    return AAXGuard([&] {
         AAX_VHostServices::SetGlobalHostServices(host);
         return AAXResult::kSuccess;
-    } catch (...) {
-        return AAXResult::kUnexpected;
-    }
+    });
 }
 
 VELTIS_ACF_EXPORT int32_t ACFShutdown(IACFUnknown*)
 {
-    try {
+    return AAXGuard([&] {
         AAX_VHostServices::SetGlobalHostServices(nullptr);
         return AAXResult::kSuccess;
-    } catch (...) {
-        return AAXResult::kUnexpected;
-    }
+    });
 }
 
 VELTIS_ACF_EXPORT int32_t ACFGetSDKVersion(uint64_t* version)

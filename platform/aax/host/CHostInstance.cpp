@@ -38,6 +38,18 @@ private:
     CHostControllerUnknown* m_Controller;
 };
 
+// The iid interface of an object a creation procedure made, or null: an object without it goes.
+void* QueryCreated(IACFUnknown* object, const ACFIdentifier& iid)
+{
+    void* out = nullptr;
+    if (object->QueryInterface(iid, &out) == AAXResult::kSuccess && out)
+        return out;
+    // A reference-counted object handed over at count 0 goes with one AddRef/Release pair.
+    object->AddRef();
+    object->Release();
+    return nullptr;
+}
+
 } // namespace
 
 CHostInstance::CHostInstance(CHostEnvironment& host, const SEffectDescription& effect,
@@ -67,11 +79,8 @@ bool CHostInstance::Create()
         m_LastError = "creation procedure 0 made no object";
         return false;
     }
-    void* effect = nullptr;
-    if (object->QueryInterface(AAXIdentifiers::kEffectParameters, &effect) != AAXResult::kSuccess || !effect) {
-        // A reference-counted object handed over at count 0 goes with one AddRef/Release pair.
-        object->AddRef();
-        object->Release();
+    void* effect = QueryCreated(object, AAXIdentifiers::kEffectParameters);
+    if (!effect) {
         m_LastError = "the object of procedure 0 offers no effect-parameters interface";
         return false;
     }
@@ -268,10 +277,8 @@ int32_t CHostInstance::OpenGUI()
         m_LastError = "the effect offers no GUI object";
         return AAXResult::kHostObjectMissing;
     }
-    void* gui = nullptr;
-    if (object->QueryInterface(AAXIdentifiers::kEffectGUI, &gui) != AAXResult::kSuccess || !gui) {
-        object->AddRef();
-        object->Release();
+    void* gui = QueryCreated(object, AAXIdentifiers::kEffectGUI);
+    if (!gui) {
         m_LastError = "the object of procedure 1 offers no effect-GUI interface";
         return AAXResult::kHostObjectMissing;
     }
