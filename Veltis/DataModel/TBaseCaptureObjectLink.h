@@ -64,6 +64,7 @@ public:
             SetActive(true);
         }
     }
+    bool IsPaused() const { return m_Paused; }
 
     // Lets go of both ends; the enabled flag stays, so new ends bring the link back to work.
     void Disconnect() override

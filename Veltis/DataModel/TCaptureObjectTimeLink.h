@@ -29,7 +29,6 @@ public:
           m_Duration(250.0),
           m_RefreshTime(50),
           m_TimerCommand(this, &TCaptureObjectTimeLink::OnTimer),
-          m_Paused(false),
           m_HeldTarget(nullptr)
     {
         Register();
@@ -55,18 +54,7 @@ public:
     int GetRefreshTime() override { return m_RefreshTime; }
 
     // 0 or less completes every transition inside the change that starts it.
-    virtual void SetDuration(int milliseconds)
-    {
-        const double duration = static_cast<double>(milliseconds);
-        if (duration != m_Duration)
-            m_Duration = duration;
-    }
-
-    void SetPaused(bool paused) override
-    {
-        m_Paused = paused;
-        Base::SetPaused(paused);
-    }
+    virtual void SetDuration(int milliseconds) { m_Duration = static_cast<double>(milliseconds); }
 
     // True while the link itself writes the target.
     bool IsInStep() const { return m_InStep; }
@@ -91,7 +79,7 @@ protected:
 
     void OnSourceBeginCapture() override
     {
-        if (!this->IsEnabled() || m_Paused || !this->m_Target)
+        if (!this->IsEnabled() || this->IsPaused() || !this->m_Target)
             return;
         m_EndOfCapturePending = false;
         if (m_HeldTarget == this->m_Target)
@@ -170,7 +158,6 @@ private:
     double m_Duration;
     int m_RefreshTime;
     Core::TCommand<TCaptureObjectTimeLink> m_TimerCommand;
-    bool m_Paused;
     // The target whose gesture the link began and has not ended yet.
     Target* m_HeldTarget;
 };

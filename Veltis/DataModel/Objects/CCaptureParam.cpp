@@ -1,5 +1,7 @@
 #include "Veltis/DataModel/Objects/CCaptureParam.h"
 
+#include "Veltis/Core/TValueTraits.h"
+
 namespace Veltis {
 namespace DataModel {
 namespace Objects {
@@ -14,8 +16,7 @@ void CCaptureParam::SetValue(float value)
     const float max = m_Info.GetMax();
     if (!(max >= value))
         value = max;
-    // An unordered comparison counts as equal.
-    if (value < m_Value || value > m_Value) {
+    if (Core::TValueTraits<float>::Differs(m_Value, value)) {
         m_Value = value;
         NotifyValueChanged();
     }

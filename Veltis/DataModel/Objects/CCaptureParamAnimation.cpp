@@ -1,5 +1,7 @@
 #include "Veltis/DataModel/Objects/CCaptureParamAnimation.h"
 
+#include "Veltis/Core/TValueTraits.h"
+
 namespace Veltis {
 namespace DataModel {
 namespace Objects {
@@ -49,8 +51,7 @@ void CCaptureParamAnimation::Disconnect()
 void CCaptureParamAnimation::SetValue(float value)
 {
     m_Setting = true;
-    // An unordered comparison counts as equal.
-    if (!(value < m_Value || value > m_Value)) {
+    if (!Core::TValueTraits<float>::Differs(m_Value, value)) {
         m_Setting = false;
         return;
     }

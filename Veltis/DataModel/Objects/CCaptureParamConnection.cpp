@@ -1,6 +1,7 @@
 #include "Veltis/DataModel/Objects/CCaptureParamConnection.h"
 
 #include "Veltis/Core/TCommand.h"
+#include "Veltis/Core/TValueTraits.h"
 #include "Veltis/DataModel/Objects/ParamValueMapping.h"
 
 namespace Veltis {
@@ -8,8 +9,7 @@ namespace DataModel {
 namespace Objects {
 
 namespace {
-// An unordered comparison counts as equal.
-bool Differ(float a, float b) { return a < b || a > b; }
+typedef Core::TValueTraits<float> FloatTraits;
 } // namespace
 
 CCaptureParamConnection::CCaptureParamConnection(IParam* param2, IParam* param1)
@@ -233,12 +233,12 @@ void CCaptureParamConnection::Propagate(bool forward, float previous)
             const float b = Transform(forward, from->GetValue());
             const float moved = to->GetValue() + b;
             to->SetValue(moved - a);
-        } else if (m_Depth <= 1 || Differ(Transform(!forward, to->GetValue()), from->GetValue())) {
+        } else if (m_Depth <= 1 || FloatTraits::Differs(Transform(!forward, to->GetValue()), from->GetValue())) {
             // Nested, a parameter that already maps onto the other is left alone, so that a value that
             // went across unclamped comes back exactly, whatever the float rounding of the inverse.
             const float value = Transform(forward, from->GetValue());
             to->SetValue(value);
-            if (Differ(to->GetValue(), value) && m_Constrained && m_Depth <= 1)
+            if (FloatTraits::Differs(to->GetValue(), value) && m_Constrained && m_Depth <= 1)
                 Propagate(!forward, 0.0f);
         }
         m_LastValue1 = m_Param1->GetValue();

@@ -1,5 +1,6 @@
 #include "Veltis/DataModel/Objects/CCaptureParamLink.h"
 
+#include "Veltis/Core/TValueTraits.h"
 #include "Veltis/DataModel/Objects/ParamValueMapping.h"
 #include "Veltis/Math/TFunction.h"
 
@@ -36,8 +37,7 @@ void CCaptureParamLink::Update()
     if (!m_Source)
         return;
     const float value = m_Source->GetValue();
-    // An unordered comparison counts as equal.
-    const bool unchanged = !(value < m_LastSourceValue || value > m_LastSourceValue);
+    const bool unchanged = !Core::TValueTraits<float>::Differs(m_LastSourceValue, value);
     if (!(m_TriggerOnModify && unchanged) && m_Target) {
         if (m_DiffMode) {
             const float moved = m_Target->GetValue() + Transform(value);

@@ -1,5 +1,7 @@
 #include "Veltis/DataModel/Objects/CCaptureParamTimeLink.h"
 
+#include "Veltis/Core/TValueTraits.h"
+
 namespace Veltis {
 namespace DataModel {
 namespace Objects {
@@ -15,7 +17,7 @@ bool CCaptureParamTimeLink::PrepareTransition()
         m_EndValue = info.GetMax();
     if (m_EndValue < info.GetMin())
         m_EndValue = info.GetMin();
-    return m_EndValue < m_StartValue || m_EndValue > m_StartValue;
+    return Core::TValueTraits<float>::Differs(m_StartValue, m_EndValue);
 }
 
 bool CCaptureParamTimeLink::Step(double progress)
@@ -23,7 +25,7 @@ bool CCaptureParamTimeLink::Step(double progress)
     if (!m_Target)
         return true;
     const float current = m_Target->GetValue();
-    if (!(current < m_EndValue || current > m_EndValue))
+    if (!Core::TValueTraits<float>::Differs(m_EndValue, current))
         return false;
     m_Target->SetValue(((m_EndValue - m_StartValue) * static_cast<float>(progress)) + m_StartValue);
     return true;

@@ -1,5 +1,7 @@
 #include "Veltis/DataModel/Objects/CCaptureParamTimerProxy.h"
 
+#include "Veltis/Core/TValueTraits.h"
+
 namespace Veltis {
 namespace DataModel {
 namespace Objects {
@@ -33,7 +35,7 @@ void CCaptureParamTimerProxy::SetValue(float value)
     const bool wasPending = m_ChangePending.load();
     m_WritableSource->SetValue(value);
     m_ChangePending.store(false);
-    if (old < value || old > value || wasPending)
+    if (Core::TValueTraits<float>::Differs(old, value) || wasPending)
         m_ValueChanged.Notify();
 }
 
