@@ -6,6 +6,7 @@
 #include "Veltis/Graphics/IFont.h"
 #include "Veltis/Graphics/IImage.h"
 #include "Veltis/Graphics/ILayer.h"
+#include "Veltis/Graphics/NativeGraphicsQueries.h"
 
 #include "Native/CoreFoundation.h"
 #include "Native/CoreGraphics.h"
@@ -23,11 +24,6 @@ namespace {
 // 1/255 as the platform takes colour components.
 constexpr float kComponent = 0.003921569f;
 constexpr double kPi = 3.14159265358979323846;
-
-CGRect RectOf(const Core::C2DRectangle& r)
-{
-    return CGRectMake(r.x, r.y, r.width, r.height);
-}
 
 struct LineBounds {
     double width = 0;
@@ -192,7 +188,7 @@ void CDrawSurface::SetBrushColor(const Core::CColor& color)
 void CDrawSurface::FillRectangle(const Core::C2DRectangle& rectangle)
 {
     if (m_Context)
-        CGContextFillRect(m_Context, RectOf(rectangle));
+        CGContextFillRect(m_Context, ToNativeRect(rectangle));
 }
 
 // Images
@@ -219,7 +215,7 @@ void CDrawSurface::DrawNativeImage(CGImageRef image, const Core::C2DRectangle& s
         return;
     bool whole = source.x == 0 && source.y == 0 && size_t(source.width) == CGImageGetWidth(image) &&
                  size_t(source.height) == CGImageGetHeight(image);
-    CGImageRef part = whole ? image : CGImageCreateWithImageInRect(image, RectOf(source));
+    CGImageRef part = whole ? image : CGImageCreateWithImageInRect(image, ToNativeRect(source));
     // An empty part makes no image: nothing to draw and nothing to release.
     if (!part)
         return;
@@ -305,7 +301,7 @@ void CDrawSurface::DrawLayer(const ILayer& layer, const Core::C2DPoint& destinat
 void CDrawSurface::DrawLayer(const ILayer& layer, const Core::C2DRectangle& destination)
 {
     if (m_Context)
-        CGContextDrawLayerInRect(m_Context, RectOf(destination), layer.GetNativeLayer());
+        CGContextDrawLayerInRect(m_Context, ToNativeRect(destination), layer.GetNativeLayer());
 }
 
 // Text
@@ -482,15 +478,13 @@ Core::C2DRectangle CDrawSurface::GetClipRectangle()
 {
     if (!m_Context)
         return Core::C2DRectangle();
-    CGRect clip = CGContextGetClipBoundingBox(m_Context);
-    return Core::C2DRectangle(static_cast<int32_t>(clip.origin.x), static_cast<int32_t>(clip.origin.y),
-                              static_cast<int32_t>(clip.size.width + 0.5), static_cast<int32_t>(clip.size.height + 0.5));
+    return FromNativeRect(CGContextGetClipBoundingBox(m_Context));
 }
 
 void CDrawSurface::ClipToRectangle(const Core::C2DRectangle& rectangle)
 {
     if (m_Context)
-        CGContextClipToRect(m_Context, RectOf(rectangle));
+        CGContextClipToRect(m_Context, ToNativeRect(rectangle));
 }
 
 void CDrawSurface::SaveState()

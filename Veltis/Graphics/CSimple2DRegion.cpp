@@ -1,5 +1,7 @@
 #include "Veltis/Graphics/CSimple2DRegion.h"
 
+#include "Veltis/Graphics/NativeGraphicsQueries.h"
+
 #include "Native/CoreFoundation.h"
 #include "Native/HIShape.h"
 
@@ -12,8 +14,7 @@ namespace {
 
 HIMutableShapeRef CreateShape(const Core::C2DRectangle& rectangle)
 {
-    HIRect rect = {{static_cast<CGFloat>(rectangle.x), static_cast<CGFloat>(rectangle.y)},
-                   {static_cast<CGFloat>(rectangle.width), static_cast<CGFloat>(rectangle.height)}};
+    HIRect rect = ToNativeRect(rectangle);
     return HIShapeCreateMutableWithRect(&rect);
 }
 
@@ -21,9 +22,7 @@ Core::C2DRectangle BoundsOf(HIShapeRef shape)
 {
     HIRect bounds;
     HIShapeGetBounds(shape, &bounds);
-    return Core::C2DRectangle(static_cast<int32_t>(bounds.origin.x), static_cast<int32_t>(bounds.origin.y),
-                              static_cast<int32_t>(bounds.size.width + 0.5),
-                              static_cast<int32_t>(bounds.size.height + 0.5));
+    return FromNativeRect(bounds);
 }
 
 // shape = shape op rectangle.

@@ -50,5 +50,17 @@ int GetImageBitsPerPixel(CGImageRef image)
     return image ? static_cast<int>(CGImageGetBitsPerPixel(image)) : 0;
 }
 
+CGRect ToNativeRect(const Core::C2DRectangle& rectangle)
+{
+    return CGRectMake(rectangle.x, rectangle.y, rectangle.width, rectangle.height);
+}
+
+Core::C2DRectangle FromNativeRect(const CGRect& rect)
+{
+    return Core::C2DRectangle(static_cast<int32_t>(rect.origin.x), static_cast<int32_t>(rect.origin.y),
+                              static_cast<int32_t>(rect.size.width + 0.5),
+                              static_cast<int32_t>(rect.size.height + 0.5));
+}
+
 } // namespace Graphics
 } // namespace Veltis

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Veltis/Core/C2DRectangle.h"
 #include "Veltis/Core/C2DSize.h"
 
 #include "Native/Types.h"
@@ -18,6 +19,9 @@ Core::C2DSize GetBitmapSize(Native::CGContextRef context);
 // Rounded to the nearest in single precision.
 Core::C2DSize GetImageSize(Native::CGImageRef image);
 int GetImageBitsPerPixel(Native::CGImageRef image);
+// Rectangles across the boundary; back from native, x and y truncate and width and height round.
+Native::CGRect ToNativeRect(const Core::C2DRectangle& rectangle);
+Core::C2DRectangle FromNativeRect(const Native::CGRect& rect);
 
 } // namespace Graphics
 } // namespace Veltis

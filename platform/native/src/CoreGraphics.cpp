@@ -29,12 +29,6 @@ uint8_t Premultiply(uint32_t channel, uint32_t alpha)
     return static_cast<uint8_t>((channel * alpha + 127) / 255);
 }
 
-template <class T>
-NSObject* Make()
-{
-    return new T();
-}
-
 CGColorSpaceRef MakeColorSpace(size_t components)
 {
     CGColorSpaceImpl* space = ImplOf<CGColorSpaceImpl>(CGColorSpace::alloc());
@@ -351,12 +345,12 @@ CGImageRef CGBitmapContextCreateImage(CGContextRef context)
 
 void DefineGraphicsClasses(Class root)
 {
-    DefineBuiltinClassUnchecked(CGColorSpace::kClassName, root, &Make<CGColorSpaceImpl>, nullptr);
-    DefineBuiltinClassUnchecked(CGColor::kClassName, root, &Make<CGColorImpl>, nullptr);
-    DefineBuiltinClassUnchecked(CGDataProvider::kClassName, root, &Make<CGDataProviderImpl>, nullptr);
-    DefineBuiltinClassUnchecked(CGImage::kClassName, root, &Make<CGImageImpl>, nullptr);
-    DefineBuiltinClassUnchecked(CGContext::kClassName, root, &Make<CGContextImpl>, nullptr);
-    DefineBuiltinClassUnchecked(HIShape::kClassName, root, &Make<HIShapeImpl>, nullptr);
+    DefineBuiltinClassUnchecked(CGColorSpace::kClassName, root, &MakeBuiltin<CGColorSpaceImpl>, nullptr);
+    DefineBuiltinClassUnchecked(CGColor::kClassName, root, &MakeBuiltin<CGColorImpl>, nullptr);
+    DefineBuiltinClassUnchecked(CGDataProvider::kClassName, root, &MakeBuiltin<CGDataProviderImpl>, nullptr);
+    DefineBuiltinClassUnchecked(CGImage::kClassName, root, &MakeBuiltin<CGImageImpl>, nullptr);
+    DefineBuiltinClassUnchecked(CGContext::kClassName, root, &MakeBuiltin<CGContextImpl>, nullptr);
+    DefineBuiltinClassUnchecked(HIShape::kClassName, root, &MakeBuiltin<HIShapeImpl>, nullptr);
 }
 
 } // namespace Native

@@ -250,13 +250,6 @@ const CTLineImpl* CheckedLine(CTLineRef line, const char* call)
     return line ? ImplOf<CTLineImpl>(line) : nullptr;
 }
 
-CFStringRef MakeConstant(const char* text)
-{
-    NSString* string = NSString::alloc()->initWithUTF8String(text);
-    RuntimeAccess::MakeImmortal(string);
-    return string;
-}
-
 const NSObject* AttributeOfClass(CFDictionaryRef attributes, CFStringRef key, Class cls)
 {
     const NSObject* value = attributes ? CFDictionaryGetValue(attributes, key) : nullptr;

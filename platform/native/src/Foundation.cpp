@@ -14,15 +14,9 @@ namespace Native {
 namespace {
 
 template <class T>
-NSObject* Make()
-{
-    return new T();
-}
-
-template <class T>
 Class DefinePlain(Class superclass)
 {
-    return DefineBuiltinClassUnchecked(T::kClassName, superclass, &Make<T>, nullptr);
+    return DefineBuiltinClassUnchecked(T::kClassName, superclass, &MakeBuiltin<T>, nullptr);
 }
 
 // Decodes one UTF-8 sequence at text[i]; false for an invalid one (overlong, surrogate, above U+10FFFF).
@@ -59,6 +53,13 @@ bool DecodeUTF8(const unsigned char* text, size_t size, size_t& i, char32_t& cod
 }
 
 } // namespace
+
+CFStringRef MakeConstant(const char* text)
+{
+    NSString* string = NSString::alloc()->initWithUTF8String(text);
+    RuntimeAccess::MakeImmortal(string);
+    return string;
+}
 
 // Strings
 
@@ -411,7 +412,7 @@ BOOL NSApplicationLoad()
 
 Class DefineFoundationClasses()
 {
-    Class root = DefineBuiltinClassUnchecked(NSObject::kClassName, nullptr, &Make<NSObject>, [](Class cls) {
+    Class root = DefineBuiltinClassUnchecked(NSObject::kClassName, nullptr, &MakeBuiltin<NSObject>, [](Class cls) {
         ClassBuilder<NSObject>(cls).Method(Sel::dealloc, [](NSObject* self) { RuntimeAccess::Destroy(self); });
     });
     DefinePlain<NSAutoreleasePool>(root);

@@ -255,13 +255,6 @@ bool ReadRegularFile(const char* path, std::vector<uint8_t>& bytes)
     return ok;
 }
 
-CFStringRef MakeConstant(const char* text)
-{
-    NSString* string = NSString::alloc()->initWithUTF8String(text);
-    RuntimeAccess::MakeImmortal(string);
-    return string;
-}
-
 } // namespace
 
 const CFStringRef kCGImageSourceShouldCache = MakeConstant("kCGImageSourceShouldCache");

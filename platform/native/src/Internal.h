@@ -74,6 +74,8 @@ NSObject* MakeBuiltin()
 {
     return new T();
 }
+// A string that lives for the process, for the toolkit's named constants.
+CFStringRef MakeConstant(const char* text);
 // DefineBuiltinClass without the one-time set-up (for the set-up itself).
 Class DefineBuiltinClassUnchecked(const char* name, Class superclass, BuiltinFactory factory,
                                   const std::function<void(Class)>& define);
