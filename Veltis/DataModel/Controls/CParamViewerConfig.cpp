@@ -106,14 +106,18 @@ int CParamViewerConfig::GetPositionsCount() const
     // A continuous mapping stays continuous in any zoom.
     if (m_ZoomPositions || m_PositionsCount < 0)
         return m_PositionsCount;
-    return Core::TruncateToInt(std::trunc(static_cast<float>(m_PositionsCount - 1) * m_Zoom + 1.0f));
+    const float scaled = static_cast<float>(m_PositionsCount - 1) * m_Zoom + 1.0f;
+    // One position stays one in an infinite zoom, where the product is not a number.
+    if (std::isnan(scaled))
+        return m_PositionsCount;
+    return Core::TruncateToInt(std::trunc(scaled));
 }
 
 float CParamViewerConfig::GetVisiblePositionsCount() const
 {
     if (m_PositionsCount < 0)
         return -1.0f;
-    return static_cast<float>(GetPositionsCount() - 1) * m_InverseZoom + 1.0f;
+    return static_cast<float>(static_cast<double>(GetPositionsCount()) - 1.0) * m_InverseZoom + 1.0f;
 }
 
 void CParamViewerConfig::ResetPositionsCount()

@@ -166,6 +166,9 @@ TEST(CParamViewerConfigTest, PositionsCountsFollowTheDescriptor)
     EXPECT_EQ(wide.GetPositionsCount(), 2147483647);
     free.SetZoom(std::numeric_limits<float>::infinity());
     EXPECT_EQ(free.GetPositionsCount(), 2147483647);
+    free.SetPositionsCount(1);
+    EXPECT_EQ(free.GetPositionsCount(), 1);
+    EXPECT_EQ(free.GetVisiblePositionsCount(), 1.0f);
 }
 
 TEST(CParamViewerConfigTest, EventsOfEachSetting)
