@@ -2,12 +2,16 @@
 #include "Veltis/Audio/Plugin/CMIDICCMessage.h"
 #include "Veltis/Audio/Plugin/CMIDICCSetting.h"
 #include "Veltis/Audio/Plugin/PluginObjectWrappers.h"
+#include "Veltis/Audio/Plugin/TConstMTCaptureObjectFactories.h"
+#include "Veltis/DataModel/Objects/CCurveInfo.h"
 #include "Veltis/DataModel/Objects/CCaptureParam.h"
 #include "Veltis/DataModel/Objects/CParamValueToText.h"
 #include "Veltis/DataModel/Objects/CStringInfo.h"
 
 #include "support/CCountingCommand.h"
 #include "support/CManualTimerProvider.h"
+#include "support/CountedFunctions.h"
+#include "support/OutputSources.h"
 #include "support/ValueToTextSupport.h"
 
 #include <gtest/gtest.h>
@@ -185,6 +189,27 @@ TEST(PluginObjectWrappersTest, OutputProxiesOfEveryKindPublishTheirPause)
     std::unique_ptr<IParamWrapper> paused(Audio::Plugin::CreateProxyPausedWrapper("dsp.output0.paused", proxy));
     paused->SetValue(1.0f);
     EXPECT_TRUE(proxy.IsPaused());
+}
+
+TEST(PluginObjectWrappersTest, CurveProxyPauseHoldsBackItsTicks)
+{
+    DataModel::Objects::CCurveInfo info;
+    const VeltisTest::CCountedFunction function(1.0f, 0.0f);
+    VeltisTest::TLentVector<DataModel::Objects::IConstCurveInfo> infos({&info});
+    VeltisTest::TLentValues<const Math::IFunction&> values({&function});
+    Audio::Plugin::TConstMTCaptureObjectFactories<const Math::IFunction&, DataModel::Objects::IConstCurveInfo>
+        factories(infos, values, nullptr);
+    CManualTimerProvider timer;
+    Audio::Plugin::CCurveTimerProxy proxy(factories.GetAt(0), timer);
+    std::unique_ptr<IParamWrapper> paused(Audio::Plugin::CreateProxyPausedWrapper("dsp.output_curve0.paused", proxy));
+    paused->SetValue(1.0f);
+    factories.GetFactory(0).SetValue(VeltisTest::CCountedFunction(3.0f, 0.0f));
+    timer.Tick();
+    EXPECT_EQ(proxy.GetValue().GetValue(1.0f), 1.0f);
+    paused->SetValue(0.0f);
+    EXPECT_EQ(paused->GetValue(), 0.0f);
+    timer.Tick();
+    EXPECT_EQ(proxy.GetValue().GetValue(1.0f), 3.0f);
 }
 
 TEST(PluginObjectWrappersTest, LastMessageFollowsItsProxyAtTheTick)
