@@ -6,6 +6,7 @@ set(_veltis_known_subsystems
     VeltisMath
     VeltisFormula
     VeltisDataModel
+    VeltisControls
     VeltisLayout
     VeltisAAX
     VeltisDSP

@@ -3,109 +3,126 @@
 #include "Veltis/Core/CEventProvider.h"
 #include "Veltis/Core/TCommand.h"
 #include "Veltis/Core/TValueTraits.h"
-#include "Veltis/DataModel/TIConstCaptureObject.h"
+#include "Veltis/DataModel/ProxyTick.h"
 #include "Veltis/DataModel/TIConstCaptureObjectFactory.h"
+#include "Veltis/DataModel/TIConstCaptureObjectTimerProxy.h"
 #include "Veltis/System/ITimerProvider.h"
 
 #include <atomic>
+#include <cstdint>
 
 namespace Veltis {
 namespace DataModel {
 
-// The editor-side reader of one published output. The factory's events, which may fire on the audio
-// thread, only mark a change as pending; each tick of the timer, on the timer's thread, takes a fresh
-// copy and re-announces what changed there. Factory and timer provider must outlive the proxy, and a
-// function-valued factory must hold a function.
+// The editor-side reader of a published output curve, string or surface. The source's events, which
+// may fire on the audio thread with the source's locks held, only set flags; each tick of the timer,
+// on the timer's thread, takes a fresh copy after a reported change and announces it with the
+// gesture edge. Source and timer provider must outlive the proxy; a function-valued source must
+// hold a function.
 template <class V, class IInfo>
-class TConstCaptureObjectTimerProxy : public virtual TIConstCaptureObject<V, IInfo> {
+class TConstCaptureObjectTimerProxy : public virtual TIConstCaptureObjectTimerProxy<V, IInfo> {
     typedef Core::TValueTraits<V> Traits;
     typedef Core::TCommand<TConstCaptureObjectTimerProxy> CCommand;
 
 public:
+    typedef TIConstCaptureObjectFactory<V, IInfo> Source;
     static constexpr int kRefreshTimeMs = 50;
 
-    TConstCaptureObjectTimerProxy(TIConstCaptureObjectFactory<V, IInfo>& factory, System::ITimerProvider& timer)
-        : m_Factory(factory), m_Timer(timer), m_Copy(Traits::Empty()), m_Captured(factory.IsCaptured()),
-          m_ValuePending(false), m_CapturePending(false),
-          m_ValueListener(new CCommand(this, &TConstCaptureObjectTimerProxy::OnValueChanged)),
-          m_CaptureListener(new CCommand(this, &TConstCaptureObjectTimerProxy::OnCaptureChanged)),
-          m_TimerCommand(new CCommand(this, &TConstCaptureObjectTimerProxy::OnTimer))
+    TConstCaptureObjectTimerProxy(Source& source, System::ITimerProvider& timer)
+        : m_Dirty(false), m_Captured(false), m_PendingCaptured(false), m_Copy(Traits::Empty()), m_Source(source),
+          m_Timer(timer), m_TimerCommand(new CCommand(this, &TConstCaptureObjectTimerProxy::OnTimer)),
+          m_ValueListener(new CCommand(this, &TConstCaptureObjectTimerProxy::OnSourceValueChanged)),
+          m_BeginListener(new CCommand(this, &TConstCaptureObjectTimerProxy::OnSourceCaptureBegin)),
+          m_EndListener(new CCommand(this, &TConstCaptureObjectTimerProxy::OnSourceCaptureEnd)), m_Active(true),
+          m_RefreshTime(kRefreshTimeMs)
     {
-        m_Factory.GetValueChangedEvent().AddListener(m_ValueListener);
-        m_Factory.GetBeginCaptureEvent().AddListener(m_CaptureListener);
-        m_Factory.GetEndCaptureEvent().AddListener(m_CaptureListener);
-        m_Copy = m_Factory.CreateValue();
+        m_Source.GetBeginCaptureEvent().AddListener(m_BeginListener);
+        m_Source.GetEndCaptureEvent().AddListener(m_EndListener);
+        m_Source.GetValueChangedEvent().AddListener(m_ValueListener);
         m_Timer.AddTimer(kRefreshTimeMs, *m_TimerCommand);
+        m_Copy = m_Source.CreateValue();
+        m_Captured = m_Source.IsCaptured();
+        m_PendingCaptured.store(m_Captured, std::memory_order_release);
     }
 
     ~TConstCaptureObjectTimerProxy() override
     {
+        m_Source.GetBeginCaptureEvent().RemoveListener(m_BeginListener, true);
+        m_Source.GetEndCaptureEvent().RemoveListener(m_EndListener, true);
+        m_Source.GetValueChangedEvent().RemoveListener(m_ValueListener, true);
         m_Timer.RemoveTimer(m_TimerCommand, true);
-        m_Factory.GetEndCaptureEvent().RemoveListener(m_CaptureListener);
-        m_Factory.GetBeginCaptureEvent().RemoveListener(m_CaptureListener);
-        m_Factory.GetValueChangedEvent().RemoveListener(m_ValueListener, true);
-        delete m_CaptureListener;
         Traits::Free(m_Copy);
     }
 
     TConstCaptureObjectTimerProxy(const TConstCaptureObjectTimerProxy&) = delete;
     TConstCaptureObjectTimerProxy& operator=(const TConstCaptureObjectTimerProxy&) = delete;
 
-    // The copy taken at the last tick that saw a change.
-    V GetValue() const override { return Traits::Get(m_Copy); }
-    const IInfo& GetInfo() const override { return m_Factory.GetInfo(); }
-    const IInfo& GetInfo() override { return m_Factory.GetInfo(); }
-    bool IsCaptured() override { return m_Captured; }
     Core::IEventProvider& GetValueChangedEvent() override { return m_ValueChangedEvent; }
+    // The copy taken by the last Update; valid until the next one replaces it.
+    V GetValue() const override { return Traits::Get(m_Copy); }
+    const IInfo& GetInfo() const override { return m_Source.GetInfo(); }
+    const IInfo& GetInfo() override { return m_Source.GetInfo(); }
     Core::IEventProvider& GetBeginCaptureEvent() override { return m_BeginCaptureEvent; }
     Core::IEventProvider& GetEndCaptureEvent() override { return m_EndCaptureEvent; }
 
-    void OnTimer()
+    // Always replaces the tick command, also with the current period.
+    void SetRefreshTime(int milliseconds) override
     {
-        if (m_CapturePending.exchange(false)) {
-            const bool captured = m_Factory.IsCaptured();
-            if (captured != m_Captured) {
-                m_Captured = captured;
-                (captured ? m_BeginCaptureEvent : m_EndCaptureEvent).Notify();
-            }
-        }
-        if (!m_ValuePending.exchange(false))
+        m_Timer.RemoveTimer(m_TimerCommand, true);
+        m_TimerCommand = new CCommand(this, &TConstCaptureObjectTimerProxy::OnTimer);
+        m_Timer.AddTimer(milliseconds, *m_TimerCommand);
+        m_RefreshTime = milliseconds;
+    }
+    int GetRefreshTime() override { return m_RefreshTime; }
+
+    // The gesture state as last announced.
+    bool IsCaptured() override { return m_Captured; }
+
+    // Publishes a reported change at once. The flag is cleared before the copy is taken, so a change
+    // reported meanwhile is fetched by the next call. Every dirty call announces, equal texts included.
+    void Update() override
+    {
+        if (!m_Dirty.exchange(false, std::memory_order_acq_rel))
             return;
-        typename Traits::Stored fresh = m_Factory.CreateValue();
-        const bool changed = IsChange(m_Copy, fresh);
+        typename Traits::Stored fresh = m_Source.CreateValue();
         Traits::Free(m_Copy);
         m_Copy = fresh;
-        if (changed)
-            m_ValueChangedEvent.Notify();
+        m_ValueChangedEvent.Notify();
     }
+
+    virtual void OnTimer()
+    {
+        if (!m_Active)
+            return;
+        RunProxyTick(m_Captured, m_PendingCaptured.load(std::memory_order_acquire), *this, m_BeginCaptureEvent,
+                     m_EndCaptureEvent);
+    }
+
+    // While paused, ticks publish nothing and the flags wait; pausing announces nothing.
+    void SetPaused(bool paused) { m_Active = !paused; }
+    bool IsPaused() const { return !m_Active; }
 
 private:
-    void OnValueChanged() { m_ValuePending = true; }
-    void OnCaptureChanged() { m_CapturePending = true; }
+    // The source's listeners: they never read the source, whose locks its notifier may hold.
+    void OnSourceValueChanged() { m_Dirty.store(true, std::memory_order_release); }
+    void OnSourceCaptureBegin() { m_PendingCaptured.store(true, std::memory_order_release); }
+    void OnSourceCaptureEnd() { m_PendingCaptured.store(false, std::memory_order_release); }
 
-    // Texts are announced only when they differ; a new function copy always is.
-    static bool IsChange(char* const& previous, char* const& fresh)
-    {
-        return Core::TValueTraits<const char*>::Differs(previous, fresh);
-    }
-    template <class X>
-    static bool IsChange(const X* const&, const X* const&)
-    {
-        return true;
-    }
-
-    TIConstCaptureObjectFactory<V, IInfo>& m_Factory;
-    System::ITimerProvider& m_Timer;
-    typename Traits::Stored m_Copy;
-    bool m_Captured;
-    std::atomic<bool> m_ValuePending;
-    std::atomic<bool> m_CapturePending;
-    Core::ICommand* m_ValueListener;
-    Core::ICommand* m_CaptureListener;
-    Core::ICommand* m_TimerCommand;
     Core::CEventProvider m_ValueChangedEvent;
     Core::CEventProvider m_BeginCaptureEvent;
     Core::CEventProvider m_EndCaptureEvent;
+    std::atomic<bool> m_Dirty;
+    bool m_Captured;
+    std::atomic<bool> m_PendingCaptured;
+    typename Traits::Stored m_Copy;
+    Source& m_Source;
+    System::ITimerProvider& m_Timer;
+    Core::ICommand* m_TimerCommand;
+    Core::ICommand* m_ValueListener;
+    Core::ICommand* m_BeginListener;
+    Core::ICommand* m_EndListener;
+    bool m_Active;
+    std::int32_t m_RefreshTime;
 };
 
 } // namespace DataModel

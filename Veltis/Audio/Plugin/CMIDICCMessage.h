@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Veltis/Audio/Plugin/IMIDICCMessage.h"
-#include "Veltis/Core/CEventProvider.h"
+#include "Veltis/System/CMTEventProvider.h"
 
 #include <atomic>
 #include <cstdint>
@@ -10,8 +10,9 @@ namespace Veltis {
 namespace Audio {
 namespace Plugin {
 
-// The last Control Change message seen, written on the audio thread. Its event provider is a plain
-// one: listeners run on the audio thread and must only record the change (see the timer proxy).
+// The last Control Change message seen, written on the audio thread. Its event provider locks, as
+// editor objects come and go on the GUI thread while it notifies: listeners run on the audio thread
+// under that lock and must only record the change (see the timer proxy).
 // Readers on other threads read the values as relaxed atomics.
 class CMIDICCMessage : public virtual IMIDICCMessage {
 public:
@@ -35,7 +36,7 @@ private:
     std::atomic<std::int32_t> m_Channel;
     std::atomic<std::int32_t> m_CC;
     std::atomic<std::int32_t> m_Value;
-    mutable Core::CEventProvider m_ChangedEvent;
+    mutable System::CMTEventProvider m_ChangedEvent;
 };
 
 } // namespace Plugin

@@ -1,5 +1,6 @@
 #include "Veltis/DataModel/Objects/CConstCaptureParamTimerProxy.h"
 
+#include "Veltis/DataModel/ProxyTick.h"
 #include "Veltis/System/ITimerProvider.h"
 
 namespace Veltis {
@@ -68,18 +69,7 @@ void CConstCaptureParamTimerProxy::OnTimer()
 {
     if (!m_Active)
         return;
-    const bool wasCaptured = m_Captured;
-    m_Captured = m_SourceCaptured.load();
-    if (wasCaptured == m_Captured) {
-        Update();
-    } else if (m_Captured) {
-        m_BeginCapture.Notify();
-        Update();
-    } else {
-        Update();
-        if (!m_Captured)
-            m_EndCapture.Notify();
-    }
+    RunProxyTick(m_Captured, m_SourceCaptured.load(), *this, m_BeginCapture, m_EndCapture);
 }
 
 } // namespace Objects

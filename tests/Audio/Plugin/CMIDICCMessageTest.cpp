@@ -1,6 +1,7 @@
 #include "Veltis/Audio/Plugin/CConstMIDICCMessageTimerProxy.h"
 #include "Veltis/Audio/Plugin/CMIDICCMessage.h"
 #include "Veltis/Core/IEventProvider.h"
+#include "Veltis/System/CMTEventProvider.h"
 
 #include "support/CCountingCommand.h"
 #include "support/CManualTimerProvider.h"
@@ -80,4 +81,11 @@ TEST(CConstMIDICCMessageTimerProxy, AnnouncesAtTheNextTickOnlyWhenTheMessageChan
     }
     EXPECT_EQ(timer.GetRegistrationCount(), 0);
     message.SetValue(9);
+}
+
+// Editor objects hook on and off on the GUI thread while the audio thread notifies.
+TEST(CMIDICCMessage, ChangedEventLocksAgainstListenersComingAndGoing)
+{
+    Veltis::Audio::Plugin::CMIDICCMessage message;
+    EXPECT_NE(dynamic_cast<Veltis::System::CMTEventProvider*>(&message.GetChangedEvent()), nullptr);
 }
