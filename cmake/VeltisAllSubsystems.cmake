@@ -12,6 +12,7 @@ set(_veltis_known_subsystems
     VeltisDSP
     VeltisPlugin
     VeltisGraphics
+    VeltisGUI
     VeltisPluginsFilters
     VeltisAAXHost
     VeltisAAXPlugin

@@ -30,6 +30,8 @@ void NativeTest::SetUp()
 {
     Native::Harness::SetPolicy(Native::Harness::EPolicy::Strict);
     Native::Harness::SetFailureHandler(&FailTest);
+    Native::Harness::UseVirtualClock(true);
+    Native::Harness::SetWatchdog(10.0);
     Native::Harness::Reset();
 }
 

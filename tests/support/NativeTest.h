@@ -10,7 +10,8 @@
 
 namespace VeltisTest {
 
-// Every native test runs between Reset and CheckClean, with every toolkit report failing the test.
+// Every native test runs between Reset and CheckClean, with every toolkit report failing the test, on
+// the virtual clock, with a perform that waits more than 10 s of real time failing the test.
 class NativeTest : public ::testing::Test {
 protected:
     void SetUp() override;

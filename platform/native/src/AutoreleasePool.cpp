@@ -97,31 +97,32 @@ struct PoolAccess {
     }
 
     static void Detach(NSAutoreleasePool* pool) { pool->m_Owner = nullptr; }
+    static void Empty(NSAutoreleasePool* pool) { ReleaseAll(pool->m_Objects); }
 
     static void Pop(NSAutoreleasePool* pool)
     {
         auto* owner = static_cast<ThreadPools*>(pool->m_Owner);
         if (!owner) {
-            pool->drain();
+            Empty(pool);
             return;
         }
         if (owner != &t_pools)
             ReportF("an autorelease pool released on another thread than its own");
         auto& stack = owner->stack;
         if (std::find(stack.begin(), stack.end(), pool) == stack.end()) {
-            pool->drain();
+            Empty(pool);
             return;
         }
         // Inner pools first, each with whatever its objects' deallocation adds to it.
         while (stack.back() != pool) {
             NSAutoreleasePool* inner = stack.back();
-            inner->drain();
+            Empty(inner);
             if (stack.back() == inner) {
                 stack.pop_back();
                 inner->m_Owner = nullptr;
             }
         }
-        pool->drain();
+        Empty(pool);
         stack.pop_back();
         pool->m_Owner = nullptr;
     }
@@ -141,7 +142,7 @@ NSAutoreleasePool* NSAutoreleasePool::init()
 
 void NSAutoreleasePool::drain()
 {
-    ReleaseAll(m_Objects);
+    release();
 }
 
 NSAutoreleasePool::~NSAutoreleasePool()
@@ -163,7 +164,7 @@ void AbandonPools(std::vector<NSAutoreleasePool*>& stack)
 {
     while (!stack.empty()) {
         NSAutoreleasePool* pool = stack.back();
-        pool->drain();
+        PoolAccess::Empty(pool);
         if (stack.back() == pool) {
             stack.pop_back();
             PoolAccess::Detach(pool);

@@ -367,8 +367,10 @@ struct CurrentThread {
     NSThread* thread = nullptr;
     ~CurrentThread()
     {
-        if (thread)
+        if (thread) {
             ThreadAccess::Ended(thread);
+            RunLoopThreadEnded(thread);
+        }
     }
 };
 
@@ -413,7 +415,11 @@ BOOL NSApplicationLoad()
 Class DefineFoundationClasses()
 {
     Class root = DefineBuiltinClassUnchecked(NSObject::kClassName, nullptr, &MakeBuiltin<NSObject>, [](Class cls) {
-        ClassBuilder<NSObject>(cls).Method(Sel::dealloc, [](NSObject* self) { RuntimeAccess::Destroy(self); });
+        ClassBuilder<NSObject>(cls).Method(Sel::dealloc, [](NSObject* self) {
+            if (RuntimeAccess::IsObserved(self))
+                ForgetObserved(self);
+            RuntimeAccess::Destroy(self);
+        });
     });
     DefinePlain<NSAutoreleasePool>(root);
     DefinePlain<NSString>(root);

@@ -88,6 +88,7 @@ void Report(const std::string& message)
 
 void Reset()
 {
+    ResetRunLoops();
     CloseOuterPool();
     DrainFallbackPools();
     NSAutoreleasePool* pool = NSAutoreleasePool::alloc()->init();
@@ -134,6 +135,11 @@ bool CheckClean()
         for (const auto& leak : leaks)
             message += " " + std::to_string(leak.second) + " " + leak.first;
         Report(message);
+        clean = false;
+    }
+    std::string loops = RunLoopProblems();
+    if (!loops.empty()) {
+        Report(loops);
         clean = false;
     }
     std::vector<std::function<std::string()>> checks;

@@ -55,6 +55,10 @@ struct RuntimeAccess {
     static void Adopt(NSObject* object, Class cls);
     static void MakeImmortal(NSObject* object);
     static bool IsImmortal(const NSObject* object) { return object->m_Immortal; }
+    // Real counts, never freed, never counted as alive by the harness; an over-release is reported.
+    static void MakePersistent(NSObject* object);
+    static void MarkObserved(NSObject* object) { object->m_Observed.store(true, std::memory_order_release); }
+    static bool IsObserved(const NSObject* object) { return object->m_Observed.load(std::memory_order_acquire); }
     static uint64_t Generation(const NSObject* object) { return object->m_Generation; }
     static void Destroy(NSObject* object) { delete object; }
     static void** Slot(NSObject* object, size_t index) { return &object->m_Slots[index]; }
@@ -69,6 +73,7 @@ Class DefineFoundationClasses();
 void DefineGraphicsClasses(Class root);
 void DefineTextClasses(Class root);
 void DefineImageSourceClasses(Class root);
+void DefineRunLoopClasses(Class root);
 template <class T>
 NSObject* MakeBuiltin()
 {
@@ -79,6 +84,18 @@ CFStringRef MakeConstant(const char* text);
 // DefineBuiltinClass without the one-time set-up (for the set-up itself).
 Class DefineBuiltinClassUnchecked(const char* name, Class superclass, BuiltinFactory factory,
                                   const std::function<void(Class)>& define);
+
+// The encoding of the method sel reaches on cls, or null.
+const char* MethodEncoding(Class cls, SEL sel);
+
+// The root dealloc of an object the notification center has seen: its entries go.
+void ForgetObserved(const NSObject* object);
+// The calling thread ends: its run loop drops the performs queued for it.
+void RunLoopThreadEnded(NSThread* thread);
+// Run loops, for the harness: Reset removes every timer and perform and restarts the virtual clock;
+// the problem text names what is still installed or queued ("" when nothing is).
+void ResetRunLoops();
+std::string RunLoopProblems();
 
 // Objects alive, for the harness.
 void ForEachLiveObject(const std::function<void(const NSObject*)>& visit);

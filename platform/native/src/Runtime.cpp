@@ -63,6 +63,7 @@ void EnsureBuiltins()
         DefineGraphicsClasses(root);
         DefineTextClasses(root);
         DefineImageSourceClasses(root);
+        DefineRunLoopClasses(root);
     });
 }
 
@@ -130,6 +131,14 @@ void RuntimeAccess::Adopt(NSObject* object, Class cls)
     object->m_Isa.store(cls, std::memory_order_release);
     if (!cls->isBuiltin)
         cls->instances.fetch_add(1, std::memory_order_relaxed);
+}
+
+void RuntimeAccess::MakePersistent(NSObject* object)
+{
+    object->m_Persistent = true;
+    LiveSet& live = GetLiveSet();
+    std::lock_guard<std::mutex> guard(live.lock);
+    live.objects.erase(object);
 }
 
 void RuntimeAccess::GrowSlots(NSObject* object, size_t count)
@@ -209,6 +218,11 @@ void NSObject::release()
         return;
     if (m_Count.fetch_sub(1, std::memory_order_acq_rel) != 1)
         return;
+    if (m_Persistent) {
+        m_Count.fetch_add(1, std::memory_order_relaxed);
+        ReportF("an instance of %s, which is never freed, was released once too often", NameOf(class_()));
+        return;
+    }
     m_Deallocating.store(true, std::memory_order_relaxed);
     Send(this, Sel::dealloc);
 }
@@ -497,6 +511,12 @@ Ivar object_getInstanceVariable(id object, const char* name, void** outValue)
     if (outValue)
         *outValue = slot ? *slot : nullptr;
     return ivar;
+}
+
+const char* MethodEncoding(Class cls, SEL sel)
+{
+    const MethodRecord* method = cls && sel ? FindMethod(cls, sel) : nullptr;
+    return method ? method->types.c_str() : nullptr;
 }
 
 const char* ivar_getName(Ivar ivar)

@@ -83,4 +83,70 @@ NATIVE_EXPORT CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef allocator, C
 NATIVE_EXPORT Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean resolveAgainstBase, UInt8* buffer,
                                                        CFIndex maxBufferLength);
 
+// Time: seconds since 1 January 2001. On the harness's virtual clock it moves only while a loop runs
+// for a time, and every thread reads the same value.
+NATIVE_EXPORT CFAbsoluteTime CFAbsoluteTimeGetCurrent();
+
+// Run loops and their modes. Common modes are the default and the modal one.
+NATIVE_EXPORT extern const CFStringRef kCFRunLoopDefaultMode;
+NATIVE_EXPORT extern const CFStringRef kCFRunLoopCommonModes;
+NATIVE_EXPORT extern NSString* const NSModalPanelRunLoopMode;
+
+using CFRunLoopRunResult = int32_t;
+constexpr CFRunLoopRunResult kCFRunLoopRunFinished = 1;
+constexpr CFRunLoopRunResult kCFRunLoopRunStopped = 2;
+constexpr CFRunLoopRunResult kCFRunLoopRunTimedOut = 3;
+constexpr CFRunLoopRunResult kCFRunLoopRunHandledSource = 4;
+
+NATIVE_EXPORT CFRunLoopRef CFRunLoopGetCurrent();
+// The GUI thread's; NULL before NSApplicationLoad.
+NATIVE_EXPORT CFRunLoopRef CFRunLoopGetMain();
+// Runs the calling thread's loop in one mode for seconds (0: until nothing is due now). With
+// returnAfterSourceHandled it returns after the first iteration that ran a perform or another source.
+NATIVE_EXPORT CFRunLoopRunResult CFRunLoopRunInMode(CFStringRef mode, CFTimeInterval seconds,
+                                                    Boolean returnAfterSourceHandled);
+// Ends a wait of the loop for work, so that it looks again.
+NATIVE_EXPORT void CFRunLoopWakeUp(CFRunLoopRef loop);
+
+struct CFRunLoopTimerContext {
+    CFIndex version;
+    void* info;
+    const void* (*retain)(const void* info);
+    void (*release)(const void* info);
+    CFStringRef (*copyDescription)(const void* info);
+};
+using CFRunLoopTimerCallBack = void (*)(CFRunLoopTimerRef timer, void* info);
+
+// A run-loop timer.
+class NATIVE_EXPORT CFRunLoopTimer : public NSObject {
+    NATIVE_BUILTIN(CFRunLoopTimer, NSObject, "CFRunLoopTimer")
+    CFRunLoopTimer();
+
+    // The toolkit's own state of the timer.
+    struct State;
+    State& GetState() const { return *m_State; }
+
+protected:
+    ~CFRunLoopTimer() override;
+
+private:
+    State* m_State;
+};
+
+// Count 1. The interval repeats it; 0 or less fires once. A NaN date or interval is reported and the
+// timer never fires. The context's retain is called on info here and its release when the timer goes.
+NATIVE_EXPORT CFRunLoopTimerRef CFRunLoopTimerCreate(CFAllocatorRef allocator, CFAbsoluteTime fireDate,
+                                                     CFTimeInterval interval, CFOptionFlags flags, CFIndex order,
+                                                     CFRunLoopTimerCallBack callout,
+                                                     CFRunLoopTimerContext* context);
+NATIVE_EXPORT CFAbsoluteTime CFRunLoopTimerGetNextFireDate(CFRunLoopTimerRef timer);
+NATIVE_EXPORT CFTimeInterval CFRunLoopTimerGetInterval(CFRunLoopTimerRef timer);
+// The first add to a loop retains the timer; more modes of the same loop add nothing. A timer belongs
+// to one loop.
+NATIVE_EXPORT void CFRunLoopAddTimer(CFRunLoopRef loop, CFRunLoopTimerRef timer, CFStringRef mode);
+// Releases the timer once it is in none of the loop's modes; removed inside its own callout it never
+// fires again and goes after the callout.
+NATIVE_EXPORT void CFRunLoopRemoveTimer(CFRunLoopRef loop, CFRunLoopTimerRef timer, CFStringRef mode);
+NATIVE_EXPORT Boolean CFRunLoopContainsTimer(CFRunLoopRef loop, CFRunLoopTimerRef timer, CFStringRef mode);
+
 } // namespace Native

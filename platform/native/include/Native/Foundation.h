@@ -17,7 +17,7 @@ class NATIVE_EXPORT NSAutoreleasePool : public NSObject {
     NSAutoreleasePool() = default;
     // Makes the pool the innermost of the calling thread.
     NSAutoreleasePool* init();
-    // Releases what the pool holds now; the pool stays.
+    // Releases what the pool holds, then the pool itself, as release does.
     void drain();
 
 protected:
@@ -182,6 +182,70 @@ protected:
 private:
     friend struct ThreadAccess;
     std::atomic<bool> m_Running{true};
+};
+
+// One per thread, made on demand, persistent. An iteration runs the due timers of its mode by fire date
+// (ties in order of addition), then the performs queued before it began (first in first out), then the
+// toolkit's other sources, then drains its own autorelease pool. Modes: default and modal; common is both.
+class NATIVE_EXPORT NSRunLoop : public NSObject {
+    NATIVE_BUILTIN(NSRunLoop, NSObject, "NSRunLoop")
+    NSRunLoop();
+    static NSRunLoop* currentRunLoop();
+    // The GUI thread's (see NSApplicationLoad); nil before it.
+    static NSRunLoop* mainRunLoop();
+    CFRunLoopRef getCFRunLoop() { return this; }
+
+    // The toolkit's own state of the loop.
+    struct State;
+    State& GetState() const { return *m_State; }
+
+protected:
+    ~NSRunLoop() override;
+
+private:
+    State* m_State;
+};
+
+// A posted notification: its name (retained) and object (not retained).
+class NATIVE_EXPORT NSNotification : public NSObject {
+    NATIVE_BUILTIN(NSNotification, NSObject, "NSNotification")
+    NSNotification() = default;
+    NSString* name() const { return m_Name; }
+    id object() const { return m_Object; }
+
+    // New, count 1.
+    static NSNotification* Make(NSString* name, id object);
+
+protected:
+    ~NSNotification() override;
+
+private:
+    NSString* m_Name = nullptr;
+    id m_Object = nullptr;
+};
+
+// Observers get void(id) with the notification, in order of registration, on the posting thread, with no
+// lock held. A nil name or object matches every one. Nothing is retained: an entry goes when its observer
+// or object is deallocated. One added during a post is not called by it; one removed is not called after.
+class NATIVE_EXPORT NSNotificationCenter : public NSObject {
+    NATIVE_BUILTIN(NSNotificationCenter, NSObject, "NSNotificationCenter")
+    NSNotificationCenter();
+    // Persistent.
+    static NSNotificationCenter* defaultCenter();
+    void addObserver(id observer, SEL sel, NSString* name, id object);
+    // Entries of observer whose name and object match; nil matches every one.
+    void removeObserver(id observer, NSString* name, id object);
+    void removeObserver(id observer);
+    void postNotificationName(NSString* name, id object);
+
+    struct State;
+
+protected:
+    ~NSNotificationCenter() override;
+
+private:
+    friend void ForgetObserved(const NSObject* object);
+    State* m_State;
 };
 
 // Idempotent; the first caller's thread becomes the GUI thread.

@@ -36,6 +36,25 @@ NATIVE_EXPORT size_t LiveObjects(const char* className = nullptr);
 // true when there was nothing to report.
 NATIVE_EXPORT bool CheckClean();
 
+// Run loops. The virtual clock starts at a fixed date at UseVirtualClock(true) and at each Reset, and
+// moves only while a loop runs for a time. These run the calling thread's loop in its current mode (the
+// default mode unless a loop is running).
+NATIVE_EXPORT void UseVirtualClock(bool on);
+NATIVE_EXPORT bool IsVirtualClock();
+// Iterations until nothing is queued or due now; time does not move.
+NATIVE_EXPORT void RunUntilIdle();
+// Virtual clock: advances to each due date in turn up to the end (inclusive), then to the end. Real
+// clock: runs that long.
+NATIVE_EXPORT void RunFor(double milliseconds);
+// Runs, sleeping on the loop's wake-up, until the condition holds (true); reports after seconds of real
+// time (false). For work that comes from other threads.
+NATIVE_EXPORT bool RunUntil(const std::function<bool()>& condition, double seconds);
+// Performs queued in all loops and not yet run.
+NATIVE_EXPORT size_t QueuedPerforms();
+// A perform that waits longer than seconds of real time is reported and the caller returns; the request
+// stays queued. 0 (the default) arms nothing.
+NATIVE_EXPORT void SetWatchdog(double seconds);
+
 // The pixel of a bitmap or window context as 0xAARRGGBB (premultiplied), top-left origin; reported
 // and 0 outside the context.
 NATIVE_EXPORT uint32_t ContextPixelAt(CGContextRef context, int x, int y);

@@ -102,6 +102,10 @@ public:
     // Identity unless a class compares by value.
     virtual BOOL isEqual(const NSObject* other) const;
     virtual NSUInteger hash() const;
+    // Sends sel ("v@:", or "v@:@" with object) on thread's run loop, in its common modes; receiver and
+    // object stay retained until performed. wait on the thread itself runs it inline; from another
+    // thread it blocks until the loop has run it. An ended thread is reported and nothing is sent.
+    void performSelector(SEL sel, NSThread* thread, id object, BOOL wait);
 
 protected:
     virtual ~NSObject();
@@ -115,6 +119,9 @@ private:
     std::atomic<long> m_Count{1};
     std::atomic<bool> m_Deallocating{false};
     bool m_Immortal = false;
+    bool m_Persistent = false;
+    // Set once the notification center holds an entry naming this object.
+    std::atomic<bool> m_Observed{false};
     void** m_Slots = nullptr;
     size_t m_SlotCount = 0;
     uint64_t m_Generation = 0;

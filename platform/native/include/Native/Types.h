@@ -74,6 +74,10 @@ class NSAttributedString;
 class NSURL;
 class NSThread;
 class NSAutoreleasePool;
+class NSRunLoop;
+class NSNotification;
+class NSNotificationCenter;
+class CFRunLoopTimer;
 
 using CFTypeRef = const NSObject*;
 using CFAllocatorRef = const NSObject*;
@@ -84,6 +88,8 @@ using CFArrayRef = const NSArray*;
 using CFDictionaryRef = const NSDictionary*;
 using CFAttributedStringRef = const NSAttributedString*;
 using CFURLRef = const NSURL*;
+using CFRunLoopRef = NSRunLoop*;
+using CFRunLoopTimerRef = CFRunLoopTimer*;
 
 // Drawing and regions.
 struct CGAffineTransform {
