@@ -6,6 +6,7 @@ set(_veltis_known_subsystems
     VeltisMath
     VeltisFormula
     VeltisDataModel
+    VeltisSkinEngine
     VeltisLayout
     VeltisAAX
     VeltisDSP
