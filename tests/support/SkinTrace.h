@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Veltis/Containers/IConstNamedAttributes.h"
+#include "Veltis/SkinEngine/CSkinParser.h"
 #include "Veltis/SkinEngine/IParserElementHandler.h"
 
 #include <algorithm>
@@ -44,6 +45,15 @@ public:
 
     void Fail(const std::string& tag) { m_Failing.insert(tag); }
 
+    // Registers start and end commands on parser that record into this trace, one pair per tag.
+    void Register(Veltis::SkinEngine::CSkinParser& parser, const std::vector<std::string>& tags)
+    {
+        for (const std::string& tag : tags) {
+            parser.SetStartElementHandler(tag.c_str(), new CStart(*this, tag));
+            parser.SetEndElementHandler(tag.c_str(), new CEnd(*this, tag));
+        }
+    }
+
     const std::vector<std::string>& Events() const { return m_Events; }
     // The events joined without separators.
     std::string Text() const
@@ -56,6 +66,29 @@ public:
     void ClearEvents() { m_Events.clear(); }
 
 private:
+    class CStart : public Veltis::SkinEngine::CSkinParser::StartCommand {
+    public:
+        CStart(CSkinTrace& trace, const std::string& tag) : m_Trace(trace), m_Tag(tag) {}
+        bool Execute(const Veltis::Containers::IConstNamedAttributes& attributes) override
+        {
+            return m_Trace.StartElement(m_Tag.c_str(), attributes);
+        }
+
+    private:
+        CSkinTrace& m_Trace;
+        std::string m_Tag;
+    };
+
+    class CEnd : public Veltis::SkinEngine::CSkinParser::EndCommand {
+    public:
+        CEnd(CSkinTrace& trace, const std::string& tag) : m_Trace(trace), m_Tag(tag) {}
+        bool Execute() override { return m_Trace.EndElement(m_Tag.c_str()); }
+
+    private:
+        CSkinTrace& m_Trace;
+        std::string m_Tag;
+    };
+
     std::vector<std::string> m_Events;
     std::set<std::string> m_Failing;
 };
