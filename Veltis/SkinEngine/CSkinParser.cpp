@@ -32,6 +32,7 @@
 #include <xercesc/util/XMLException.hpp>
 #include <xercesc/util/XMLUni.hpp>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -246,7 +247,9 @@ bool CSkinParser::ParseOneFile(const char* path)
             LogWithTag(0, m_CurrentFile.GetString(), ": includes are nested more than 16 files deep");
         } else {
             m_FilesBeingRead.push_back(m_CurrentFile);
+            const CReadState entry = SaveReadState();
             result = ReadFile(path);
+            RestoreReadState(entry);
             m_FilesBeingRead.pop_back();
         }
     }
@@ -258,6 +261,31 @@ bool CSkinParser::ParseOneFile(const char* path)
         TerminatePlatform();
     }
     return result;
+}
+
+CSkinParser::CReadState CSkinParser::SaveReadState() const
+{
+    return {static_cast<int>(m_OpenElements.size()), m_ElementDepth, m_DefineMode, m_UndefineMode, m_TemplateMode,
+            m_RepeatMode, m_TemplateRecorder.GetOpenNodesCount(), m_RepeatRecorder.GetOpenNodesCount()};
+}
+
+void CSkinParser::RestoreReadState(const CReadState& entry)
+{
+    if (static_cast<int>(m_OpenElements.size()) <= entry.openElements)
+        return;
+    // The file stopped in the middle: the ends of its open elements never come, so what they opened
+    // is closed here, without their end handlers.
+    PopOpenElements(entry.openElements);
+    m_ElementDepth = entry.elementDepth;
+    PopLocalVariables();
+    m_DefineMode = entry.defineMode;
+    m_UndefineMode = entry.undefineMode;
+    m_TemplateMode = entry.templateMode;
+    m_RepeatMode = entry.repeatMode;
+    while (m_TemplateRecorder.GetOpenNodesCount() > entry.templateNodes)
+        m_TemplateRecorder.EndTemplate();
+    while (m_RepeatRecorder.GetOpenNodesCount() > entry.repeatNodes)
+        m_RepeatRecorder.EndTemplate();
 }
 
 bool CSkinParser::ReadFile(const char* path)
@@ -440,7 +468,8 @@ bool CSkinParser::StartElement(const char* name, const Containers::IConstNamedAt
             element.lowersDepth = true;
             if (m_DefineMode) {
                 Containers::CNamedAttributes substituted(attributes);
-                Containers::ReplaceVariablesInValues(m_Variables, substituted, '$');
+                if (Containers::ReplaceVariablesInValues(m_Variables, substituted, '$') && !ChargeText(substituted))
+                    return false;
                 m_Defines.Define(name, substituted);
             } else {
                 m_Defines.Undefine(name);
@@ -464,7 +493,10 @@ bool CSkinParser::StartNormalElement(const char* name, const Containers::IConstN
         PushOpenElement(element);
         return false;
     }
-    Containers::ReplaceVariablesInValues(m_Variables, working, '$');
+    if (Containers::ReplaceVariablesInValues(m_Variables, working, '$') && !ChargeText(working)) {
+        PushOpenElement(element);
+        return false;
+    }
 
     CTemplateRootNode* found = m_TemplateRecorder.GetTemplates().FindRoot(tag.GetString());
     if (found) {
@@ -639,24 +671,42 @@ void CSkinParser::PopOpenElements(int from)
     }
 }
 
+void CSkinParser::SetLimits(const CLimits& limits)
+{
+    m_Limits = limits;
+    m_Limits.maxOpenElements = std::min(limits.maxOpenElements, CLimits().maxOpenElements);
+}
+
 bool CSkinParser::Charge(const Containers::IConstNamedAttributes& attributes)
 {
-    if (++m_ElementsHandled > kMaxElementsPerParse) {
-        Abort("Skin too large: more than 1000000 elements handled in one parse");
-        return false;
+    Core::CCharString text;
+    if (++m_ElementsHandled > m_Limits.maxElements) {
+        text.Assign("Skin too large: more than ");
+        AppendInt(text, m_Limits.maxElements);
+        text.Append(" elements handled in one parse");
+    } else if (static_cast<int>(m_OpenElements.size()) >= m_Limits.maxOpenElements) {
+        text.Assign("Skin too deep: more than ");
+        AppendInt(text, m_Limits.maxOpenElements);
+        text.Append(" elements open at once");
+    } else {
+        return ChargeText(attributes);
     }
-    if (static_cast<int>(m_OpenElements.size()) >= kMaxOpenElements) {
-        Abort("Skin too deep: more than 1024 elements open at once");
-        return false;
-    }
+    Abort(text.GetString());
+    return false;
+}
+
+bool CSkinParser::ChargeText(const Containers::IConstNamedAttributes& attributes)
+{
     std::unique_ptr<Containers::IConstValueIterator<const char*>> values(attributes.GetValuesIterator());
     for (values->First(); !values->IsEnd(); values->Next())
         m_AttributeBytes += static_cast<long long>(std::strlen(values->GetCurrent()));
-    if (m_AttributeBytes > kMaxAttributeBytesPerParse) {
-        Abort("Skin too large: more than 64 MiB of attribute text in one parse");
-        return false;
-    }
-    return true;
+    if (m_AttributeBytes <= m_Limits.maxAttributeBytes)
+        return true;
+    Core::CCharString text("Skin too large: more than ");
+    AppendInt(text, m_Limits.maxAttributeBytes);
+    text.Append(" bytes of attribute text in one parse");
+    Abort(text.GetString());
+    return false;
 }
 
 void CSkinParser::Abort(const char* text)

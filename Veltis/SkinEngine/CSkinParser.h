@@ -43,10 +43,9 @@ class IParsedTemplateInstance;
 //
 // Skins are untrusted, so the work of one ParseFile is bounded: a file already being read is not
 // included again, includes nest at most kMaxIncludeDepth files, definition chains stop at a cycle or
-// after kMaxDefineChain steps, at most kMaxElementsPerParse elements are handled (replays and REPEAT
-// iterations included), at most kMaxOpenElements are open at once, and at most kMaxAttributeBytesPerParse
-// bytes of attribute text reach the dispatch. Past a limit the parse logs one error, fails and handles
-// nothing more.
+// after kMaxDefineChain steps, and CLimits bounds the elements handled, the elements open at once and
+// the attribute text of one parse. Past a limit the parse logs one error, fails and handles nothing
+// more.
 class CSkinParser : public xercesc::DefaultHandler, public IParserElementHandler {
 public:
     typedef Core::TIArgReturnCommand<bool, const Containers::IConstNamedAttributes&> StartCommand;
@@ -55,13 +54,20 @@ public:
 
     static const int kMaxIncludeDepth = 16;
     static const int kMaxDefineChain = 64;
-    static const int kMaxElementsPerParse = 1000000;
-    static const int kMaxOpenElements = 1024;
-    static const long long kMaxAttributeBytesPerParse = 64LL * 1024 * 1024;
     // Entity expansions one file may make: enough for character entities, not for nested ones.
     static const unsigned int kEntityExpansionLimit = 100;
     // Replays of one template may nest this deep; the next one is refused.
     static const int kMaxTemplateRecursion = 256;
+
+    // The budgets of one ParseFile.
+    struct CLimits {
+        // Elements handled, replays and REPEAT iterations included.
+        int maxElements = 1000000;
+        // Elements open at once, in files and replays together: the depth of the replay's recursion.
+        int maxOpenElements = 1024;
+        // Bytes of attribute text that reach the dispatch, before and after substitution.
+        long long maxAttributeBytes = 64LL * 1024 * 1024;
+    };
 
     // What a later replay of recorded content needs: the root folder, the current file, and the
     // templates and definitions in force ("rootFilePath", "currentFile", "templates", "defines").
@@ -110,6 +116,9 @@ public:
     // The recorded body (the caller owns it), or null (attributes null) without a recording.
     IParsedTemplate* StopRecording(const Containers::IConstNamedAttributes*& attributes);
     void ClearFileCache();
+    // The open-element limit cannot be raised beyond the default: replays recurse that deep.
+    void SetLimits(const CLimits& limits);
+    const CLimits& GetLimits() const { return m_Limits; }
 
     bool StartElement(const char* name, const Containers::IConstNamedAttributes& attributes) override;
     bool EndElement(const char* name) override;
@@ -178,6 +187,18 @@ private:
         Core::CCharString name;
     };
 
+    // What a file read must leave as it found it, even when the file stops in the middle.
+    struct CReadState {
+        int openElements;
+        int elementDepth;
+        bool defineMode;
+        bool undefineMode;
+        bool templateMode;
+        bool repeatMode;
+        int templateNodes;
+        int repeatNodes;
+    };
+
     typedef std::unordered_map<Core::CCharString, StartCommand*, CoreUtilities::CCharStringHash,
                                CoreUtilities::CCharStringEquals>
         CStartHandlers;
@@ -189,12 +210,15 @@ private:
     void EndParse();
     bool ParseOneFile(const char* path);
     bool ReadFile(const char* path);
+    CReadState SaveReadState() const;
+    void RestoreReadState(const CReadState& entry);
     void ClearElementHandlers();
     void RegisterDirectives();
     void PopLocalVariables();
 
     // Dispatch helpers.
     bool Charge(const Containers::IConstNamedAttributes& attributes);
+    bool ChargeText(const Containers::IConstNamedAttributes& attributes);
     void Abort(const char* text);
     bool CheckRoot(const char* tag);
     bool ExpandDefinitions(Core::CCharString& tag, Containers::CNamedAttributes& attributes);
@@ -266,6 +290,7 @@ private:
     CPublicState m_PublicState;
 
     // Bounds of one parse.
+    CLimits m_Limits;
     bool m_InParse;
     bool m_Aborted;
     int m_ElementsHandled;
