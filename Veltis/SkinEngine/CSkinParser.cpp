@@ -34,7 +34,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -79,6 +78,28 @@ void TerminatePlatform()
 }
 
 std::atomic<CSkinParser::ReportDisplay> g_ReportDisplay(nullptr);
+
+// The handler tables own their commands: a replaced or cleared command is destroyed.
+template <class Table, class Command>
+bool SetHandler(Table& table, const char* tag, Command* command)
+{
+    if (tag == nullptr) {
+        delete command;
+        return false;
+    }
+    Command*& slot = table[Core::CCharString(tag)];
+    delete slot;
+    slot = command;
+    return true;
+}
+
+template <class Table>
+void ClearHandlers(Table& table)
+{
+    for (auto& entry : table)
+        delete entry.second;
+    table.clear();
+}
 
 // A value as VARIABLE writes it: the integer when it is one, else printf's %.11g in the classic locale.
 void FloatToText(float value, Core::CCharString& out)
@@ -292,9 +313,9 @@ bool CSkinParser::ReadFile(const char* path)
 {
     bool result = false;
     xercesc::SAX2XMLReader* reader = nullptr;
+    xercesc::SecurityManager security;
+    security.setEntityExpansionLimit(kEntityExpansionLimit);
     try {
-        xercesc::SecurityManager security;
-        security.setEntityExpansionLimit(kEntityExpansionLimit);
         reader = xercesc::XMLReaderFactory::createXMLReader();
         // No DTD from elsewhere, no external entity, no unbounded expansion: skins include files only
         // through their own directives.
@@ -330,36 +351,18 @@ void CSkinParser::SetRootElementName(const char* tag)
 
 bool CSkinParser::SetStartElementHandler(const char* tag, StartCommand* command)
 {
-    if (tag == nullptr) {
-        delete command;
-        return false;
-    }
-    StartCommand*& slot = m_StartHandlers[Core::CCharString(tag)];
-    delete slot;
-    slot = command;
-    return true;
+    return SetHandler(m_StartHandlers, tag, command);
 }
 
 bool CSkinParser::SetEndElementHandler(const char* tag, EndCommand* command)
 {
-    if (tag == nullptr) {
-        delete command;
-        return false;
-    }
-    EndCommand*& slot = m_EndHandlers[Core::CCharString(tag)];
-    delete slot;
-    slot = command;
-    return true;
+    return SetHandler(m_EndHandlers, tag, command);
 }
 
 void CSkinParser::ClearElementHandlers()
 {
-    for (auto& entry : m_StartHandlers)
-        delete entry.second;
-    m_StartHandlers.clear();
-    for (auto& entry : m_EndHandlers)
-        delete entry.second;
-    m_EndHandlers.clear();
+    ClearHandlers(m_StartHandlers);
+    ClearHandlers(m_EndHandlers);
 }
 
 void CSkinParser::RegisterDirectives()
@@ -914,7 +917,6 @@ bool CSkinParser::ReadRepeatNumber(const Containers::IConstNamedAttributes& attr
     const char* written = attributes.GetValue(name);
     const char* text = written ? written : "";
     char* end = nullptr;
-    errno = 0;
     const long whole = std::strtol(text, &end, 10);
     if (*end == 0 && (end != text || *text == 0)) {
         value = whole < INT_MIN ? INT_MIN : (whole > INT_MAX ? INT_MAX : static_cast<int>(whole));
