@@ -129,8 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CSkinParser parser(&log);
     // Smaller budgets than a product parse, so that each input stays quick.
     CSkinParser::CLimits limits;
-    limits.maxElements = 20000;
-    limits.maxAttributeBytes = 4 * 1024 * 1024;
+    limits.maxElements = 4000;
+    limits.maxAttributeBytes = 1024 * 1024;
     parser.SetLimits(limits);
     for (int pass = 0; pass < 2; ++pass) {
         parser.Reset();

@@ -135,7 +135,7 @@ void CDefineParser::Clear()
 
 const Containers::CNamedAttributes* CDefineParser::Find(const char* tag) const
 {
-    if (tag == nullptr)
+    if (tag == nullptr || m_Definitions.empty())
         return nullptr;
     const auto found = m_Definitions.find(Core::CCharString(tag));
     return found != m_Definitions.end() ? found->second : nullptr;

@@ -64,6 +64,10 @@ bool InitializePlatform()
 {
     std::lock_guard<std::mutex> guard(PlatformLock());
     try {
+        // The first parse keeps one initialisation of its own for the life of the process: the library
+        // builds its tables on every first initialisation, which would cost more than parsing the skin.
+        static const bool kept = (xercesc::XMLPlatformUtils::Initialize("en_US"), true);
+        (void)kept;
         xercesc::XMLPlatformUtils::Initialize("en_US");
         return true;
     } catch (...) {
@@ -630,7 +634,7 @@ bool CSkinParser::EndElement(const char* name)
         }
         return true;
     case kEndHandler: {
-        const bool result = RunEndHandler(element.tag.GetString());
+        const bool result = RunEndHandler(element.tag);
         if (element.lowersDepth) {
             --m_ElementDepth;
             PopLocalVariables();
@@ -643,9 +647,9 @@ bool CSkinParser::EndElement(const char* name)
     }
 }
 
-bool CSkinParser::RunEndHandler(const char* tag)
+bool CSkinParser::RunEndHandler(const Core::CCharString& tag)
 {
-    const auto handler = m_EndHandlers.find(Core::CCharString(tag));
+    const auto handler = m_EndHandlers.find(tag);
     return handler == m_EndHandlers.end() || handler->second->Execute();
 }
 

@@ -229,7 +229,7 @@ private:
     void PopOpenElements(int from);
     int GetCurrentSource() const { return m_ActiveReplays.empty() ? 0 : m_ActiveReplays.back(); }
     IParsedTemplateInstance* Replay(IParsedTemplate& recorded, const Containers::IConstNamedAttributes& parameters);
-    bool RunEndHandler(const char* tag);
+    bool RunEndHandler(const Core::CCharString& tag);
     void Log(int type, const char* text);
     void LogWithTag(int type, const char* tag, const char* text);
     void LogXMLProblem(int type, const char* prefix, const xercesc::SAXParseException& exception);

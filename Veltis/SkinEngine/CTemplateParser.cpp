@@ -37,7 +37,7 @@ IParsedTemplate* CTemplateParser::CTemplatesMap::Find(const char* id) const
 
 CTemplateRootNode* CTemplateParser::CTemplatesMap::FindRoot(const char* id) const
 {
-    if (id == nullptr)
+    if (id == nullptr || m_Templates.empty())
         return nullptr;
     const auto found = m_Templates.find(Core::CCharString(id));
     return found != m_Templates.end() ? found->second : nullptr;

@@ -13,7 +13,7 @@ public:
     // A name given twice keeps the last value.
     virtual void AddXMLAttribute(const XMLCh* qualifiedName, const XMLCh* value);
 
-    // UTF-8 text of a library string; "" for null or text that cannot be converted.
+    // UTF-8 text of a library string; "" for null.
     static void Transcode(const XMLCh* text, Core::CCharString& out);
 };
 
