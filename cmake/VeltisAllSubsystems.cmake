@@ -7,6 +7,7 @@ set(_veltis_known_subsystems
     VeltisFormula
     VeltisDataModel
     VeltisControls
+    VeltisSkinEngine
     VeltisLayout
     VeltisAAX
     VeltisDSP

@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   antlr3 libantlr3c-dev default-jre-headless
   libtinyxml-dev
+  libxerces-c-dev
   libcairo2-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra
   libpng-dev zlib1g-dev libjpeg62-turbo-dev libstb-dev

@@ -25,12 +25,12 @@ CNamedAttributes::CNamedAttributes() : m_Table(100) {}
 CNamedAttributes::CNamedAttributes(const CNamedAttributes& other)
     : IConstNamedAttributes(), INamedAttributes(), m_Table(100)
 {
-    CopyFrom(other);
+    SetValues(other, true);
 }
 
 CNamedAttributes::CNamedAttributes(const IConstNamedAttributes& other) : m_Table(100)
 {
-    CopyFrom(other);
+    SetValues(other, true);
 }
 
 CNamedAttributes::~CNamedAttributes()
@@ -38,14 +38,16 @@ CNamedAttributes::~CNamedAttributes()
     Clear();
 }
 
-void CNamedAttributes::CopyFrom(const IConstNamedAttributes& other)
+void CNamedAttributes::SetValues(const IConstNamedAttributes& other, bool replace)
 {
     std::unique_ptr<IConstValueIterator<const char*>> names(other.GetNamesIterator());
     std::unique_ptr<IConstValueIterator<const char*>> values(other.GetValuesIterator());
     if (!names || !values)
         return;
-    for (names->First(), values->First(); !names->IsEnd() && !values->IsEnd(); names->Next(), values->Next())
-        SetValue(names->GetCurrent(), values->GetCurrent());
+    for (names->First(), values->First(); !names->IsEnd() && !values->IsEnd(); names->Next(), values->Next()) {
+        if (replace || GetValue(names->GetCurrent()) == nullptr)
+            SetValue(names->GetCurrent(), values->GetCurrent());
+    }
 }
 
 const char* CNamedAttributes::GetValue(const char* name) const

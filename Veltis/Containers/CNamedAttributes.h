@@ -27,6 +27,9 @@ public:
     void RemoveValue(const char* name) override;
     void Clear() override;
 
+    // Sets every pair of other; with replace false a name already present keeps its value.
+    void SetValues(const IConstNamedAttributes& other, bool replace);
+
     struct CNameHash {
         std::size_t operator()(const char* name) const;
     };
@@ -41,8 +44,6 @@ public:
     };
 
 private:
-    void CopyFrom(const IConstNamedAttributes& other);
-
     CTable m_Table;
 };
 
