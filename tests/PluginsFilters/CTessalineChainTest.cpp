@@ -711,10 +711,13 @@ TEST(CTessalineChainTest, SilenceSkipsTheSectionFilterThatIsNotCurrent)
     Prepare(equaliser, 48000.0, values);
     std::vector<float> signal = Noise(4800, 1);
     RunSignal(equaliser, signal, 480);
+    // Switched by a block's values, so that the shelf is still fading out (values applied through
+    // SetParamsValues switch at once).
     values[CTessaline::kLowCut] = 1;
-    equaliser.SetParamsValues(CParamsValues(35, values.data()));
+    CDynamicParamsVariations variations;
+    MakeVariations(variations, values);
     signal = Noise(480, 2);
-    RunSignal(equaliser, signal, 480);
+    RunBlock(equaliser, signal.data(), 480, &variations);
 
     const auto& shelf = dynamic_cast<const CLowShelfFilter&>(*equaliser.GetChainItem(0).m_filter);
     const auto& cut = dynamic_cast<const CHighPassFilter&>(*equaliser.GetChainItem(1).m_filter);
