@@ -223,7 +223,7 @@ CTessaline::CTessaline()
       m_fadeStep(0.0f), m_fadeGain(1.0f), m_pendingValues(kParamsCount), m_oversampler(6),
       m_outputValues(kOutputsCount), m_outputCurves(kCurvesCount), m_totalGain(0, 0), m_totalGainDb(2, 0),
       m_lowResponse(1, 0), m_highResponse(1, 0), m_legacyPresets(nullptr), m_curvesNeedRefresh(false),
-      m_curvesDirty(kCurvesCount), m_itemValues(kMaxItemValues)
+      m_fresh(true), m_curvesDirty(kCurvesCount), m_itemValues(kMaxItemValues)
 {
     SetOutputCurvesInfo(Descriptors().m_curves);
     SetOutputParamsInfo(Descriptors().m_outputs);
@@ -242,7 +242,7 @@ CTessaline::CTessaline(const CTessaline& other)
       m_pendingValues(other.m_pendingValues), m_oversampler(6), m_outputValues(other.m_outputValues),
       m_outputCurves(kCurvesCount), m_totalGain(0, 0), m_totalGainDb(2, 0), m_lowResponse(1, 0),
       m_highResponse(1, 0), m_legacyPresets(nullptr), m_curvesNeedRefresh(other.m_curvesNeedRefresh),
-      m_curvesDirty(other.m_curvesDirty), m_itemValues(kMaxItemValues)
+      m_fresh(other.m_fresh), m_curvesDirty(other.m_curvesDirty), m_itemValues(kMaxItemValues)
 {
     for (int i = 0; i < kBandsCount; ++i)
         m_peaks[i] = other.m_peaks[i];
@@ -332,6 +332,11 @@ void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outp
     const IConstAudioStreams& in = inputs.GetCount() > 0 ? inputs : silence;
     const int n = variations ? variations->GetCount() : 0;
 
+    // The state a new instance was given is where it starts from, not where it fades or ramps from.
+    if (m_fresh && n > 0)
+        SetParamsValues(variations->GetAt(0));
+    m_fresh = false;
+
     m_variations.SetCount(n);
     if (n > 0) {
         ApplyChainSettings(variations->GetAt(0), true);
@@ -386,7 +391,7 @@ void CTessaline::ApplyChainSettings(const IConstValues& values, bool fade)
     set.SetValue(0, kLimiterValues[0]);
     set.SetValue(1, kLimiterValues[1]);
     m_limiter.SetParamsValues(set);
-    m_limiterBypass.SetBypass(GetValueOrZero(values, kLimiter) < 0.5f);
+    m_limiterBypass.SetBypass(GetValueOrZero(values, kLimiter) < 0.5f, fade);
 
     MapMeterParams(values, set);
     m_meter.SetParamsValues(set);
@@ -409,7 +414,7 @@ void CTessaline::ApplyChainSettings(const IConstValues& values, bool fade)
     on[kHighCutItem] = high && highCut;
     on[kHighCompressorItem] = high && nonLinear;
     for (int i = 0; i < kChainLength; ++i)
-        m_chain[i].m_bypass->SetBypass(!on[i]);
+        m_chain[i].m_bypass->SetBypass(!on[i], fade);
 
     CBiquadFilter* const lowFilter = lowCut ? static_cast<CBiquadFilter*>(&m_lowCut) : &m_lowShelf;
     CBiquadFilter* const highFilter = highCut ? static_cast<CBiquadFilter*>(&m_highCut) : &m_highShelf;

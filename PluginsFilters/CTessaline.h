@@ -88,6 +88,8 @@ public:
 
     void SkipSilence(int count) override;
     void OnSampleRateChanged(bool& apply) override;
+    // The values of the first block after this apply at once, without fades or ramps.
+    void Reset() override { m_fresh = true; }
     void DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
                    const IParamsVariations* variations) override;
 
@@ -162,6 +164,8 @@ private:
     Veltis::Math::CFunctionsComposition m_highResponse;
     Veltis::Audio::DSP::CLegacyPresets* m_legacyPresets;
     bool m_curvesNeedRefresh;
+    // No block has run since construction or the last reset.
+    bool m_fresh;
     Veltis::CoreUtilities::TDynamicCollection<Veltis::Core::CDirty, Veltis::Core::IDirty> m_curvesDirty;
     // The one value set that SetParamsValues hands to each inner filter in turn.
     CDynamicParamsValues m_itemValues;

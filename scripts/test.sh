@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine and runs every test: the whole suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the tests that exercise threads under ThreadSanitizer, then the fuzz
-# targets for a shared time budget. Prints the wall time of each phase at the end.
+# UndefinedBehaviorSanitizer, then the whole suite optimised as it ships, then the tests that exercise
+# threads under ThreadSanitizer, then the fuzz targets for a shared time budget. Prints the wall time of
+# each phase at the end.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$VELTIS_ROOT"
@@ -37,6 +38,11 @@ echo "== dev: ASan + UBSan, all tests"
 timed "dev build" build dev
 timed "dev tests" ctest --preset dev
 list_skipped build/dev
+
+echo "== release-tests: optimised build, all tests"
+timed "rel build" build release-tests
+timed "rel tests" ctest --preset release-tests
+list_skipped build/release-tests
 
 echo "== tsan: ThreadSanitizer, tests labelled 'threads'"
 timed "tsan build" build tsan

@@ -60,6 +60,7 @@ void CAAXPluginProcessing::SetSampleRate(double rate)
     for (int i = 0; i < count && i + 1 < m_pInputAdapters->GetCount(); ++i)
         m_CurrentValues.SetValue(i, m_pInputAdapters->GetAdapter(i + 1).GetValue());
     m_HadIncrements = true;
+    m_Fresh = true;
 }
 
 void CAAXPluginProcessing::ProcessBlock(const AAXRenderContext& context)
@@ -78,7 +79,9 @@ void CAAXPluginProcessing::ProcessBlock(const AAXRenderContext& context)
     const int adapters = m_pInputAdapters->GetCount();
     for (int i = 0; i < params && i + 1 < adapters && i < m_CurrentValues.GetCount(); ++i) {
         const float next = m_pInputAdapters->GetAdapter(i + 1).GetValue();
-        const float previous = m_CurrentValues.GetValue(i);
+        const float previous = m_Fresh ? next : m_CurrentValues.GetValue(i);
+        if (m_Fresh)
+            m_CurrentValues.SetValue(i, next);
         values.SetValue(i, next);
         increments.SetValue(i, 0.0f);
         if (next != previous && !isnan(next) && !isnan(previous) && n != 0) {
@@ -96,7 +99,8 @@ void CAAXPluginProcessing::ProcessBlock(const AAXRenderContext& context)
     }
 
     Veltis::Audio::DSP::CFilterBypassManagerBase& bypass = m_pInternals->GetBypassManager();
-    bypass.SetBypass(adapters > 0 && m_pInputAdapters->GetAdapter(0).GetValue() > 0.5f);
+    bypass.SetBypass(adapters > 0 && m_pInputAdapters->GetAdapter(0).GetValue() > 0.5f, !m_Fresh);
+    m_Fresh = false;
 
     const Veltis::Audio::DSP::IProcessInfo& info = processor.GetProcessInfo();
     const int inputs = info.GetInputsInfo().GetCount();

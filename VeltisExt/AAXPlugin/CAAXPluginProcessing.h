@@ -51,6 +51,8 @@ private:
     Veltis::Audio::DSP::CDynamicParamsVariations m_Variations;
     Veltis::Audio::DSP::CParamsValues m_CurrentValues;
     bool m_HadIncrements = true;
+    // No block has run since the rate was set: the first takes every value and the bypass at once.
+    bool m_Fresh = true;
     // The last Control Change of a block, built before it is handed to the core.
     Veltis::Audio::Plugin::CMIDICCMessage m_BlockMessage;
 };

@@ -10,6 +10,7 @@
 #include "support/CAllocationCounter.h"
 
 using VeltisTest::CAllocationCounter;
+using VeltisTest::Keep;
 
 // Later tests rely on a zero count meaning "allocates nothing": the counter must see every form of new.
 TEST(CAllocationCounterTest, SeesEveryFormOfNewAndDeleteAndNestedCountersSeeThemToo)
@@ -17,14 +18,14 @@ TEST(CAllocationCounterTest, SeesEveryFormOfNewAndDeleteAndNestedCountersSeeThem
     CAllocationCounter outer;
     {
         CAllocationCounter inner;
-        delete new int(1);
-        delete[] new char[100];
-        delete new (std::nothrow) double;
-        delete[] new (std::nothrow) short[3];
+        delete Keep(new int(1));
+        delete[] Keep(new char[100]);
+        delete Keep(new (std::nothrow) double);
+        delete[] Keep(new (std::nothrow) short[3]);
         struct alignas(64) CWide {
             char m_Bytes[64];
         };
-        delete new CWide;
+        delete Keep(new CWide);
         std::vector<int> numbers(1000);
         EXPECT_EQ(inner.GetCount(), 6);
         EXPECT_EQ(inner.GetFreeCount(), 5) << "the vector is still there";
@@ -40,7 +41,7 @@ TEST(CAllocationCounterTest, AnotherThreadsAllocationsAreNotCounted)
     Veltis::System::CEvent go;
     std::thread other([&go] {
         if (VeltisTest::WaitFor(go, "the counter"))
-            delete new int(2);
+            delete Keep(new int(2));
     });
     {
         CAllocationCounter counter;
@@ -53,10 +54,26 @@ TEST(CAllocationCounterTest, AnotherThreadsAllocationsAreNotCounted)
 
 TEST(CAllocationCounterTest, NewPastTheLimitThrowsAndNothrowNewReturnsNull)
 {
-    CAllocationCounter counter(2);
-    std::unique_ptr<int> a(new int(1)), b(new int(2));
-    EXPECT_THROW(delete new int(3), std::bad_alloc);
-    EXPECT_EQ(new (std::nothrow) int(4), nullptr);
-    EXPECT_TRUE(counter.IsLimitHit());
-    EXPECT_EQ(counter.GetCount(), 2);
+    bool threw = false;
+    int* refused = nullptr;
+    bool limitHit = false;
+    long count = 0;
+    {
+        CAllocationCounter counter(2);
+        std::unique_ptr<int> a(Keep(new int(1))), b(Keep(new int(2)));
+        try {
+            delete Keep(new int(3));
+        } catch (const std::bad_alloc&) {
+            threw = true;
+        }
+        refused = Keep(new (std::nothrow) int(4));
+        limitHit = counter.IsLimitHit();
+        count = counter.GetCount();
+    }
+    // Checked once the counter went: a failing check allocates.
+    EXPECT_TRUE(threw);
+    EXPECT_EQ(refused, nullptr);
+    delete refused;
+    EXPECT_TRUE(limitHit);
+    EXPECT_EQ(count, 2);
 }

@@ -52,13 +52,13 @@ public:
     {
         m_rate = rate;
         SetRates();
-        ApplyStates(defaults);
+        ApplyStates(defaults, false);
         ApplyValues(defaults);
         if ((values[1] > 0.5f) != m_oversampling) {
             m_oversampling = values[1] > 0.5f;
             SetRates();
         }
-        ApplyStates(values);
+        ApplyStates(values, false);
         ApplyValues(values);
     }
 
@@ -170,8 +170,8 @@ private:
         m_oversampler.Clear();
     }
 
-    // The documented "On when" table.
-    void ApplyStates(const Values& v)
+    // The documented "On when" table; values applied outside a block switch the stages at once.
+    void ApplyStates(const Values& v, bool fade = true)
     {
         auto on = [&v](int i) { return v[i] > 0.5f; };
         const bool nl = v[2] > 0.0f;
@@ -181,9 +181,9 @@ private:
                                  on(10) && on(13), on(10) && nl};
         const float limiter[] = {0.5f, 3.0f};
         m_limiter.SetParamsValues(CParamsValues(2, limiter));
-        m_limiterBypass.SetBypass(v[0] < 0.5f);
+        m_limiterBypass.SetBypass(v[0] < 0.5f, fade);
         for (int i = 0; i < 16; ++i)
-            m_bypass[i]->SetBypass(!states[i]);
+            m_bypass[i]->SetBypass(!states[i], fade);
     }
 
     void ApplyValues(const Values& v)
@@ -581,6 +581,9 @@ TEST(CTessalineChainTest, OversamplingSwitchFollowsTheFadeStateMachine)
         Prepare(equaliser, 48000.0, values);
         CDynamicParamsVariations variations;
         std::vector<float> block(kBlock, 0.1f);
+        // A first block at the prepared values, which the first block would otherwise take at once.
+        MakeVariations(variations, values);
+        RunBlock(equaliser, block.data(), kBlock, &variations);
         int switches = 0;
         bool previous = equaliser.IsOversampling();
         for (const Step& step : c.steps) {
@@ -614,6 +617,10 @@ protected:
     {
         values = Defaults(equaliser);
         Prepare(equaliser, 48000.0, values);
+        // A first block at the prepared values, which the first block would otherwise take at once.
+        MakeVariations(variations, values);
+        float sample = 0.0f;
+        RunBlock(equaliser, &sample, 1, &variations);
         values[CTessaline::kOversample] = 1;
         MakeVariations(variations, values);
     }
@@ -704,10 +711,13 @@ TEST(CTessalineChainTest, SilenceSkipsTheSectionFilterThatIsNotCurrent)
     Prepare(equaliser, 48000.0, values);
     std::vector<float> signal = Noise(4800, 1);
     RunSignal(equaliser, signal, 480);
+    // Switched by a block's values, so that the shelf is still fading out (values applied through
+    // SetParamsValues switch at once).
     values[CTessaline::kLowCut] = 1;
-    equaliser.SetParamsValues(CParamsValues(35, values.data()));
+    CDynamicParamsVariations variations;
+    MakeVariations(variations, values);
     signal = Noise(480, 2);
-    RunSignal(equaliser, signal, 480);
+    RunBlock(equaliser, signal.data(), 480, &variations);
 
     const auto& shelf = dynamic_cast<const CLowShelfFilter&>(*equaliser.GetChainItem(0).m_filter);
     const auto& cut = dynamic_cast<const CHighPassFilter&>(*equaliser.GetChainItem(1).m_filter);

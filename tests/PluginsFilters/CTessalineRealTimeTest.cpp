@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -206,6 +207,56 @@ TEST(CTessalineRealTimeTest, HostileValuesAndSamplesNeverLatchAndTheOutputRecove
         for (int i = 0; i < 3; ++i)
             EXPECT_TRUE(std::isfinite(equaliser.GetOutputParamsValues().GetValue(i))) << i;
     }
+}
+
+// Values jumping at every block, even at every sample, must not drive a section's state away: from
+// finite input the output stays finite and far from any runaway.
+TEST(CTessalineRealTimeTest, RandomAutomationNeverRunsAwayAtAnyRateOrBlockSize)
+{
+    const double kRates[] = {22050.0, 48000.0, 192000.0};
+    const int kBlocks[] = {1, 2, 3, 17, 64, 511, 4096};
+    const int kSamples = 12288;
+    CTessaline probe;
+    const Veltis::Audio::DSP::IFilter::IConstParamsInfo& info = probe.GetInputParamsInfo();
+    for (double rate : kRates)
+        for (int block : kBlocks) {
+            SCOPED_TRACE(testing::Message() << rate << " Hz, blocks of " << block);
+            std::mt19937 random(static_cast<unsigned>(rate) + static_cast<unsigned>(block));
+            std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+            CTessaline equaliser;
+            Values values = Defaults(probe);
+            Prepare(equaliser, rate, values);
+            const std::vector<float> input = VeltisTest::Noise(kSamples, 0.5f, static_cast<unsigned>(block));
+            std::vector<float> signal = input;
+            CDynamicParamsVariations variations;
+            int nonFinite = 0;
+            float peak = 0.0f;
+            for (int done = 0; done < kSamples; done += block) {
+                const int count = std::min(block, kSamples - done);
+                // A new target for most values, reached by a ramp over the block as the host plays it;
+                // the sections stay engaged most of the time, the clip reset never fires.
+                Values targets = values, increments(values.size(), 0.0f);
+                for (size_t i = 0; i < values.size(); ++i) {
+                    const float min = info.GetAt(static_cast<int>(i)).GetMin();
+                    const float max = info.GetAt(static_cast<int>(i)).GetMax();
+                    const bool isSwitch = max - min == 1.0f && min == 0.0f;
+                    if (static_cast<int>(i) == CTessaline::kClipReset || unit(random) < 0.2f)
+                        continue;
+                    targets[i] = isSwitch ? (unit(random) < 0.8f ? 1.0f : 0.0f) : min + (max - min) * unit(random);
+                    increments[i] = (targets[i] - values[i]) / static_cast<float>(count);
+                }
+                MakeVariations(variations, values, increments);
+                RunBlock(equaliser, signal.data() + done, count, &variations);
+                values = targets;
+                for (int k = done; k < done + count; ++k) {
+                    nonFinite += std::isfinite(signal[k]) ? 0 : 1;
+                    if (std::isfinite(signal[k]))
+                        peak = std::max(peak, std::fabs(signal[k]));
+                }
+            }
+            EXPECT_EQ(nonFinite, 0);
+            EXPECT_LT(peak, 1e8f);
+        }
 }
 
 TEST(CTessalineRealTimeTest, AHighSectionAboveNyquistStaysStable)

@@ -37,4 +37,13 @@ private:
     CAllocationCounter* m_Outer;
 };
 
+// Hands a pointer through a barrier the optimiser cannot see into: a new whose result only meets its
+// delete may otherwise be removed with it, and a test that counts them would count nothing.
+template <class T>
+T* Keep(T* pointer)
+{
+    asm volatile("" : "+r"(pointer) : : "memory");
+    return pointer;
+}
+
 } // namespace VeltisTest

@@ -3,10 +3,16 @@
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <dirent.h>
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -67,6 +73,20 @@ std::vector<float> ReadAudio(const std::string& path, SF_INFO& info)
     sf_readf_float(file, samples.data(), info.frames);
     sf_close(file);
     return samples;
+}
+
+// The names in a folder, hidden ones too.
+std::vector<std::string> ListFolder(const std::string& path)
+{
+    std::vector<std::string> names;
+    if (DIR* folder = opendir(path.c_str())) {
+        while (const dirent* entry = readdir(folder))
+            if (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0)
+                names.push_back(entry->d_name);
+        closedir(folder);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string ReadFile(const std::string& path)
@@ -183,4 +203,109 @@ TEST_F(AAXHostToolTest, FailuresGiveAMessageAndTheirOwnExitCode)
         EXPECT_EQ(result.m_Code, c.code) << result.m_Output;
         EXPECT_NE(result.m_Output.find(c.message), std::string::npos) << result.m_Output;
     }
+}
+
+TEST_F(AAXHostToolTest, AnOutputThatIsTheInputIsRefusedAndTheInputKept)
+{
+    const std::string input = m_Folder.Join("mono.wav");
+    const std::string before = ReadFile(input);
+    ASSERT_EQ(symlink(input.c_str(), m_Folder.Join("soft.wav").c_str()), 0);
+    ASSERT_EQ(link(input.c_str(), m_Folder.Join("hard.wav").c_str()), 0);
+    ASSERT_EQ(mkdir(m_Folder.Join("sub").c_str(), 0777), 0);
+    const std::vector<std::string> names = ListFolder(m_Folder.GetPath());
+    for (const char* output : {"mono.wav", "soft.wav", "hard.wav", "sub/../mono.wav"}) {
+        SCOPED_TRACE(output);
+        const SResult result = RunTool("render " + Path("mono.wav") + " " + Path(output));
+        EXPECT_EQ(result.m_Code, 2) << result.m_Output;
+        EXPECT_NE(result.m_Output.find("is the input file"), std::string::npos) << result.m_Output;
+        EXPECT_EQ(ReadFile(input), before);
+    }
+    EXPECT_EQ(ListFolder(m_Folder.GetPath()), names);
+}
+
+// The output is written under another name and takes its place only when everything succeeded.
+TEST_F(AAXHostToolTest, AFailedRenderLeavesNoHalfFileAndKeepsTheGoodOne)
+{
+    ASSERT_EQ(RunTool("render " + Path("mono.wav") + " " + Path("good.wav")).m_Code, 0);
+    const std::string good = ReadFile(m_Folder.Join("good.wav"));
+    const std::vector<std::string> names = ListFolder(m_Folder.GetPath());
+    // The render itself runs to its end; saving the state afterwards fails.
+    const SResult failed = RunTool("render " + Path("mono.wav") + " " + Path("good.wav") + " --set 'Post (L)=-6'" +
+                                   " --save-chunk " + Path("no/such/folder/a.chunk"));
+    EXPECT_EQ(failed.m_Code, 3) << failed.m_Output;
+    EXPECT_EQ(ReadFile(m_Folder.Join("good.wav")), good);
+    EXPECT_EQ(ListFolder(m_Folder.GetPath()), names);
+
+    const SResult fresh = RunTool("render " + Path("mono.wav") + " " + Path("new.wav") + " --save-chunk " +
+                                  Path("no/such/folder/a.chunk"));
+    EXPECT_EQ(fresh.m_Code, 3) << fresh.m_Output;
+    EXPECT_EQ(ListFolder(m_Folder.GetPath()), names);
+
+    // A good render replaces the file, with the permissions of a new one.
+    ASSERT_EQ(RunTool("render " + Path("mono.wav") + " " + Path("good.wav") + " --set 'Post (L)=-6'").m_Code, 0);
+    EXPECT_NE(ReadFile(m_Folder.Join("good.wav")), good);
+    EXPECT_EQ(ListFolder(m_Folder.GetPath()), names);
+    struct stat status;
+    ASSERT_EQ(stat(m_Folder.Join("good.wav").c_str(), &status), 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask);
+}
+
+TEST_F(AAXHostToolTest, ARateOtherThanTheInputsIsRefusedNotRelabelled)
+{
+    WriteTone(m_Folder.Join("48k.wav"), 2, 4800, 48000);
+    const std::vector<std::string> names = ListFolder(m_Folder.GetPath());
+    const SResult other = RunTool("render " + Path("48k.wav") + " " + Path("o.wav") + " --rate 96000");
+    EXPECT_EQ(other.m_Code, 2) << other.m_Output;
+    EXPECT_NE(other.m_Output.find("--rate 96000 differs"), std::string::npos) << other.m_Output;
+    EXPECT_NE(other.m_Output.find("48000 Hz"), std::string::npos) << other.m_Output;
+    EXPECT_EQ(ListFolder(m_Folder.GetPath()), names);
+
+    const SResult same = RunTool("render " + Path("48k.wav") + " " + Path("o.wav") + " --rate 48000");
+    ASSERT_EQ(same.m_Code, 0) << same.m_Output;
+    SF_INFO info;
+    ReadAudio(m_Folder.Join("o.wav"), info);
+    EXPECT_EQ(info.samplerate, 48000);
+    EXPECT_EQ(info.frames, 4800);
+}
+
+TEST_F(AAXHostToolTest, EveryFormatTheHelpNamesIsWritten)
+{
+    const std::string help = RunTool("--help").m_Output;
+    struct Case {
+        const char* name;
+        int type;
+    };
+    const Case kCases[] = {{"wav", SF_FORMAT_WAV}, {"aiff", SF_FORMAT_AIFF}, {"flac", SF_FORMAT_FLAC}, {"ogg", SF_FORMAT_OGG}};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NE(help.find(std::string(c.name) + ","), std::string::npos);
+        const std::string byExtension = std::string("e.") + c.name, byOption = std::string("o_") + c.name;
+        const SResult extension = RunTool("render " + Path("mono.wav") + " " + Path(byExtension.c_str()));
+        EXPECT_EQ(extension.m_Code, 0) << extension.m_Output;
+        const SResult option =
+            RunTool("render " + Path("mono.wav") + " " + Path(byOption.c_str()) + " --format " + c.name);
+        EXPECT_EQ(option.m_Code, 0) << option.m_Output;
+        for (const std::string& name : {byExtension, byOption}) {
+            SF_INFO info;
+            ReadAudio(m_Folder.Join(name.c_str()), info);
+            EXPECT_EQ(info.format & SF_FORMAT_TYPEMASK, c.type) << name;
+            EXPECT_EQ(info.frames, 8000) << name;
+        }
+    }
+}
+
+TEST_F(AAXHostToolTest, NoProgressBarIntoALogAndOutOfRangeValuesNameTheRange)
+{
+    // Longer than the 20 s past which a terminal shows progress, at a low rate to stay small.
+    WriteTone(m_Folder.Join("long.wav"), 1, 21 * 2000, 2000);
+    const SResult logged = RunTool("render " + Path("long.wav") + " " + Path("o.wav"));
+    ASSERT_EQ(logged.m_Code, 0) << logged.m_Output;
+    EXPECT_EQ(logged.m_Output.find('\r'), std::string::npos);
+    EXPECT_EQ(logged.m_Output.find("100%"), std::string::npos);
+
+    const SResult range = RunTool("render " + Path("mono.wav") + " " + Path("o.wav") + " --set 'Gain 1 (L)=99'");
+    EXPECT_EQ(range.m_Code, 2) << range.m_Output;
+    EXPECT_NE(range.m_Output.find("(from -40.0 to +40.0)"), std::string::npos) << range.m_Output;
 }

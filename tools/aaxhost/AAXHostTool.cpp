@@ -1,9 +1,14 @@
 #include "tools/aaxhost/AAXHostTool.h"
 
 #include <ctype.h>
+#include <errno.h>
+#include <limits.h>
 #include <math.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <sndfile.h>
 
@@ -223,6 +228,12 @@ const SParameter* FindParameter(const std::vector<SParameter>& parameters, const
     return nullptr;
 }
 
+// "from -40.0 to +40.0", in the module's own words (the host interface carries no unit).
+std::string RangeText(AAX_IACFEffectParameters* effect, const std::string& id)
+{
+    return "from " + TextOfNormalized(effect, id, 0.0) + " to " + TextOfNormalized(effect, id, 1.0);
+}
+
 void ApplySettings(CHostInstance& instance, const SOptions& options)
 {
     AAX_IACFEffectParameters* effect = instance.GetEffect();
@@ -233,7 +244,8 @@ void ApplySettings(CHostInstance& instance, const SOptions& options)
             throw SFailure{kUsageError, "no parameter is called \"" + setting.first + "\" (aaxhost describe lists them)"};
         double normalized = 0.0;
         if (effect->GetParameterValueFromString(parameter->m_Id.c_str(), &normalized, AAX_CString(setting.second.c_str())) != 0)
-            throw SFailure{kUsageError, "\"" + setting.second + "\" is not a value of \"" + parameter->m_Name + "\""};
+            throw SFailure{kUsageError, "\"" + setting.second + "\" is not a value of \"" + parameter->m_Name + "\" (" +
+                                            RangeText(effect, parameter->m_Id) + ")"};
         instance.Automate(parameter->m_Id.c_str(), normalized);
     }
 }
@@ -250,8 +262,11 @@ int MajorFormatFor(const SOptions& options)
     }
     for (char& c : name)
         c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    // Common names of the formats whose library extension is another.
     if (name == "aif")
         name = "aiff";
+    if (name == "ogg")
+        name = "oga";
     int count = 0;
     sf_command(nullptr, SFC_GET_FORMAT_MAJOR_COUNT, &count, sizeof count);
     for (int i = 0; i < count; ++i) {
@@ -280,6 +295,84 @@ struct CSndFile {
     SF_INFO m_Info = {};
 };
 
+// The path of the output being written, for a signal handler to remove; empty when there is none.
+char g_PendingPath[PATH_MAX + 16];
+
+void RemovePendingAndDie(int signal)
+{
+    if (g_PendingPath[0])
+        unlink(g_PendingPath);
+    ::signal(signal, SIG_DFL);
+    raise(signal);
+}
+
+// The output while it is written: a temporary file in the destination's folder, renamed over the
+// destination only once everything succeeded, and removed otherwise (also when a signal stops the
+// tool), so that no half file is left and a good file is never replaced by a failed render.
+class CPendingOutput {
+public:
+    explicit CPendingOutput(const std::string& destination) : m_Destination(destination)
+    {
+        const size_t slash = destination.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : destination.substr(0, slash == 0 ? 1 : slash);
+        const std::string name = slash == std::string::npos ? destination : destination.substr(slash + 1);
+        m_Path = folder + "/." + name + ".XXXXXX";
+        if (m_Path.size() >= sizeof g_PendingPath)
+            throw SFailure{kFileError, "cannot write " + destination + ": the path is too long"};
+        m_Descriptor = mkstemp(&m_Path[0]);
+        if (m_Descriptor < 0)
+            throw SFailure{kFileError, "cannot write " + destination + ": " + strerror(errno)};
+        // mkstemp makes the file private; the output gets what a newly created file would.
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(m_Descriptor, 0666 & ~mask);
+        memcpy(g_PendingPath, m_Path.c_str(), m_Path.size() + 1);
+        for (int stop : {SIGINT, SIGTERM, SIGHUP})
+            signal(stop, RemovePendingAndDie);
+    }
+    ~CPendingOutput()
+    {
+        if (m_Descriptor >= 0)
+            close(m_Descriptor);
+        if (!m_Committed)
+            unlink(m_Path.c_str());
+        g_PendingPath[0] = 0;
+    }
+    CPendingOutput(const CPendingOutput&) = delete;
+    CPendingOutput& operator=(const CPendingOutput&) = delete;
+
+    // Hands the descriptor over to whoever closes it.
+    int TakeDescriptor()
+    {
+        const int descriptor = m_Descriptor;
+        m_Descriptor = -1;
+        return descriptor;
+    }
+    void Commit()
+    {
+        if (rename(m_Path.c_str(), m_Destination.c_str()) != 0)
+            throw SFailure{kFileError, "cannot write " + m_Destination + ": " + strerror(errno)};
+        m_Committed = true;
+    }
+
+private:
+    std::string m_Destination;
+    std::string m_Path;
+    int m_Descriptor = -1;
+    bool m_Committed = false;
+};
+
+// Refuses an output that is the input under another name (a link, a path through other folders):
+// writing it would destroy what is being read.
+void RefuseOutputOverInput(const SOptions& options)
+{
+    struct stat input, output;
+    if (stat(options.m_Input.c_str(), &input) == 0 && stat(options.m_Output.c_str(), &output) == 0 &&
+        input.st_dev == output.st_dev && input.st_ino == output.st_ino)
+        throw SFailure{kUsageError, options.m_Output + " is the input file " + options.m_Input +
+                                        "; rendering into it would destroy it: choose another output"};
+}
+
 void PrintProgress(sf_count_t done, sf_count_t total, int& shown)
 {
     const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 100;
@@ -297,6 +390,7 @@ void PrintProgress(sf_count_t done, sf_count_t total, int& shown)
 
 int RenderOrThrow(const SOptions& options)
 {
+    RefuseOutputOverInput(options);
     CSndFile input;
     input.m_File = sf_open(options.m_Input.c_str(), SFM_READ, &input.m_Info);
     if (!input.m_File)
@@ -304,7 +398,14 @@ int RenderOrThrow(const SOptions& options)
     if (input.m_Info.channels < 1 || input.m_Info.channels > 2)
         throw SFailure{kFileError, options.m_Input + " has " + std::to_string(input.m_Info.channels) +
                                        " channels; the effect takes one or two"};
-    const double rate = options.m_SampleRate > 0.0 ? options.m_SampleRate : input.m_Info.samplerate;
+    const double rate = input.m_Info.samplerate;
+    if (options.m_SampleRate > 0.0 && options.m_SampleRate != rate) {
+        char given[64];
+        snprintf(given, sizeof given, "%g", options.m_SampleRate);
+        throw SFailure{kUsageError, "--rate " + std::string(given) + " differs from the rate of " + options.m_Input +
+                                        " (" + std::to_string(input.m_Info.samplerate) +
+                                        " Hz): the render runs at the input's rate and nothing is resampled"};
+    }
     if (!(rate >= 1000.0 && rate <= 768000.0))
         throw SFailure{kFileError, options.m_Input + " has an unusable sample rate"};
 
@@ -329,7 +430,8 @@ int RenderOrThrow(const SOptions& options)
     RestoreState(instance, options);
     ApplySettings(instance, options);
 
-    output.m_File = sf_open(options.m_Output.c_str(), SFM_WRITE, &output.m_Info);
+    CPendingOutput pending(options.m_Output);
+    output.m_File = sf_open_fd(pending.TakeDescriptor(), SFM_WRITE, &output.m_Info, SF_TRUE);
     if (!output.m_File)
         throw SFailure{kFileError, "cannot write " + options.m_Output + ": " + sf_strerror(nullptr)};
     if (IsIntegerSubtype(output.m_Info.format & SF_FORMAT_SUBMASK))
@@ -342,7 +444,9 @@ int RenderOrThrow(const SOptions& options)
     std::vector<float> outLeft(static_cast<size_t>(block)), outRight(static_cast<size_t>(block));
     float* inputs[2] = {left.data(), right.data()};
     float* outputs[2] = {outLeft.data(), outRight.data()};
-    const bool progress = !options.m_Quiet && input.m_Info.frames > static_cast<sf_count_t>(kProgressSeconds * rate);
+    // Carriage returns belong on a terminal, not in a log.
+    const bool progress = !options.m_Quiet && isatty(fileno(stderr)) &&
+                          input.m_Info.frames > static_cast<sf_count_t>(kProgressSeconds * rate);
     int shown = -1;
     sf_count_t done = 0;
     for (;;) {
@@ -374,17 +478,16 @@ int RenderOrThrow(const SOptions& options)
     }
     if (sf_error(input.m_File))
         throw SFailure{kFileError, "cannot read " + options.m_Input + ": " + sf_strerror(input.m_File)};
-    sf_close(output.m_File);
+    const int closed = sf_close(output.m_File);
     output.m_File = nullptr;
+    if (closed != 0)
+        throw SFailure{kFileError, "cannot write " + options.m_Output + ": " + sf_error_number(closed)};
 
     AAX_IACFEffectParameters* effect = instance.GetEffect();
     printf("meters:\n");
     for (const SParameter& parameter : ListParameters(effect))
         if (parameter.m_Name.compare(0, 4, "OUT:") == 0)
             printf("  %-20s %s\n", parameter.m_Name.c_str() + 4, ValueText(effect, parameter.m_Id).c_str());
-    printf("output: %s (%lld frames, %d Hz)\n", options.m_Output.c_str(), static_cast<long long>(done),
-           output.m_Info.samplerate);
-
     if (!options.m_SaveChunkFile.empty()) {
         std::vector<unsigned char> chunk;
         std::string error;
@@ -395,6 +498,9 @@ int RenderOrThrow(const SOptions& options)
             throw SFailure{kFileError, "cannot write " + options.m_SaveChunkFile + ": " + error};
         printf("state: %s\n", options.m_SaveChunkFile.c_str());
     }
+    pending.Commit();
+    printf("output: %s (%lld frames, %d Hz)\n", options.m_Output.c_str(), static_cast<long long>(done),
+           output.m_Info.samplerate);
     return kOK;
 }
 
@@ -562,11 +668,15 @@ void PrintHelp(FILE* out, const char* program)
             "                      properties and every parameter (index, identifier, name, range, default)\n"
             "  render IN OUT       render the audio file IN through the effect into OUT; any format\n"
             "                      libsndfile reads and writes; a mono input feeds both channels, more than\n"
-            "                      two channels is an error; prints the meters and where OUT went\n"
+            "                      two channels is an error; prints the meters and where OUT went. OUT is\n"
+            "                      written beside itself under a temporary name and replaces OUT only once\n"
+            "                      the whole command succeeded; an OUT that is IN (also through a link) is\n"
+            "                      refused\n"
             "\n"
             "Options:\n"
             "  --module FILE       the module to load (default: %s)\n"
-            "  --rate HZ           the host's sample rate and the output's (default: the input's)\n"
+            "  --rate HZ           the input's sample rate, as a check: the render runs at the input's rate\n"
+            "                      and nothing is resampled, so any other rate is refused\n"
             "  --block N           samples per render call, 1 to 65536 (default 512)\n"
             "  --format NAME       output format by extension: wav, aiff, flac, ogg, ... (default: from OUT)\n"
             "                      integer sample formats clip instead of wrapping\n"
@@ -576,7 +686,7 @@ void PrintHelp(FILE* out, const char* program)
             "                      an identifier (\"P23\") or an index (\"23\"); VALUE is read by the\n"
             "                      module's own text conversion (\"6\" for 6 dB); may be repeated\n"
             "  --save-chunk FILE   write the state chunk after rendering\n"
-            "  -q, --quiet         no progress bar (otherwise shown for renders over 20 s of audio)\n"
+            "  -q, --quiet         no progress bar (otherwise shown on a terminal for renders over 20 s)\n"
             "  -h, --help          this text\n"
             "\n"
             "Exit codes: 0 success, 2 usage error (options, unknown parameter or value), 3 file error\n"

@@ -33,9 +33,16 @@ void CFilterBypassManagerBase::SetTransitionTime(float ms)
         m_Step = -m_Step;
 }
 
-void CFilterBypassManagerBase::SetBypass(bool bypass)
+void CFilterBypassManagerBase::SetBypass(bool bypass, bool fade)
 {
     const bool active = !bypass;
+    if (!fade) {
+        m_Step = (m_Step < 0.0f) == active ? -m_Step : m_Step;
+        m_Active = active;
+        m_Fading = false;
+        m_Position = m_Active ? 1.0f : 0.0f;
+        return;
+    }
     if (active == m_Active)
         return;
     m_Active = active;

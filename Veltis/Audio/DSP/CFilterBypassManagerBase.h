@@ -27,7 +27,8 @@ public:
     void SetSampleRate(double rate);
     // 0 or less, or no sample rate: switching is immediate.
     void SetTransitionTime(float ms);
-    void SetBypass(bool bypass);
+    // Without fade the new state holds from the next block on, as for a processor that has not run yet.
+    void SetBypass(bool bypass, bool fade = true);
     // True when the processor is in the signal path (or fading into it).
     bool IsActive() const { return m_Active; }
     bool IsFading() const { return m_Fading; }

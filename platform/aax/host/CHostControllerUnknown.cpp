@@ -172,12 +172,18 @@ CHostControllerUnknown::CHostControllerUnknown(CHostEnvironment& host, const SCo
         block.m_Staging.reset(new uint64_t[words]());
         m_Fields.push_back(std::move(block));
     }
-    m_Controller = host.Keep(std::make_unique<CHostController>(host, *this));
-    m_AutomationDelegate = host.Keep(std::make_unique<CHostAutomationDelegate>(host, m_Requests));
-    m_Transport = host.Keep(std::make_unique<CHostTransport>(host));
+    m_Controller = std::make_unique<CHostController>(host, *this);
+    m_AutomationDelegate = std::make_unique<CHostAutomationDelegate>(host, m_Requests);
+    m_Transport = std::make_unique<CHostTransport>(host);
 }
 
 CHostControllerUnknown::~CHostControllerUnknown() = default;
+
+bool CHostControllerUnknown::IsReferenced() const
+{
+    return THostObject::IsReferenced() || m_Controller->IsReferenced() || m_AutomationDelegate->IsReferenced() ||
+           m_Transport->IsReferenced();
+}
 
 IACFUnknown* CHostControllerUnknown::Find(const ACFIdentifier& iid)
 {

@@ -67,6 +67,8 @@ public:
 
     // Answers the controller, automation delegate and transport, which take the references.
     IACFUnknown* Find(const ACFIdentifier& iid) override;
+    // Also while the module holds one of the objects it answers.
+    bool IsReferenced() const override;
 
 private:
     struct SPrivateField {
@@ -85,9 +87,9 @@ private:
     std::vector<SPrivateField> m_Fields;
     std::mutex m_StagingMutex;
     TLockFreeQueue<SAutomationRequest> m_Requests;
-    CHostController* m_Controller;
-    CHostAutomationDelegate* m_AutomationDelegate;
-    CHostTransport* m_Transport;
+    std::unique_ptr<CHostController> m_Controller;
+    std::unique_ptr<CHostAutomationDelegate> m_AutomationDelegate;
+    std::unique_ptr<CHostTransport> m_Transport;
 };
 
 // A view container of the host for the effect GUI; records the sizes the editor asks for.

@@ -61,11 +61,19 @@ CHostInstance::CHostInstance(CHostEnvironment& host, const SEffectDescription& e
         if (field.m_Field + 1 > fieldCount)
             fieldCount = field.m_Field + 1;
     m_Context.assign(fieldCount, nullptr);
-    m_MIDIInput = host.Keep(std::make_unique<CHostMIDIInputNode>(host));
-    m_MIDIOutput = host.Keep(std::make_unique<CHostMIDIOutputNode>(host));
+    m_MIDIInput = Own(std::make_unique<CHostMIDIInputNode>(host));
+    m_MIDIOutput = Own(std::make_unique<CHostMIDIOutputNode>(host));
 }
 
-CHostInstance::~CHostInstance() { Teardown(); }
+CHostInstance::~CHostInstance()
+{
+    Teardown();
+    // An object the module still references stays with the host, where the ledger names it, rather than
+    // being freed under the module.
+    for (std::unique_ptr<CHostObjectBase>& object : m_Objects)
+        if (object->IsReferenced())
+            m_Host.Keep(std::move(object));
+}
 
 bool CHostInstance::Create()
 {
@@ -92,7 +100,7 @@ int32_t CHostInstance::Initialize(const SInstanceSettings& settings)
 {
     if (!m_Effect)
         return AAXResult::kHostObjectMissing;
-    m_Controller = m_Host.Keep(std::make_unique<CHostControllerUnknown>(m_Host, m_Component, settings));
+    m_Controller = Own(std::make_unique<CHostControllerUnknown>(m_Host, m_Component, settings));
     const int32_t result = m_Effect->Initialize(m_Controller);
     m_Initialized = true;
     AnswerAutomationRequests();
@@ -103,9 +111,25 @@ int32_t CHostInstance::Initialize(const SInstanceSettings& settings)
     return result;
 }
 
+bool CHostInstance::CheckBlock(const SAudioBlock& block)
+{
+    const SInstanceSettings& settings = m_Controller->GetSettings();
+    const int32_t inputs = AAXStemFormat::ChannelCount(settings.m_InputStemFormat);
+    const int32_t outputs = AAXStemFormat::ChannelCount(settings.m_OutputStemFormat);
+    const int32_t givenInputs = block.m_Inputs ? block.m_InputChannels : 0;
+    const int32_t givenOutputs = block.m_Outputs ? block.m_OutputChannels : 0;
+    if (givenInputs < inputs || givenOutputs < outputs) {
+        m_LastError = "a block of " + std::to_string(givenInputs) + " input and " + std::to_string(givenOutputs) +
+                      " output buffers for an instance of " + std::to_string(inputs) + " inputs and " +
+                      std::to_string(outputs) + " outputs";
+        return false;
+    }
+    return true;
+}
+
 AAXRenderContext* CHostInstance::PrepareBlock(const SAudioBlock& block)
 {
-    if (!m_Rendering)
+    if (!m_Rendering || !CheckBlock(block))
         return nullptr;
     m_Controller->ApplyPostedPackets();
     m_BufferLength = block.m_Frames;
@@ -136,11 +160,14 @@ AAXRenderContext* CHostInstance::PrepareBlock(const SAudioBlock& block)
     return reinterpret_cast<AAXRenderContext*>(m_Context.data());
 }
 
-void CHostInstance::Render(const SAudioBlock& block)
+int32_t CHostInstance::Render(const SAudioBlock& block)
 {
     AAXRenderContext* context = PrepareBlock(block);
-    if (context && m_Component.m_RenderProcedure)
+    if (!context)
+        return AAXResult::kHostObjectMissing;
+    if (m_Component.m_RenderProcedure)
         m_Component.m_RenderProcedure(&context, &context + 1);
+    return AAXResult::kSuccess;
 }
 
 bool CHostInstance::SetMIDIInput(const std::vector<AAXMIDIPacket>& packets)
@@ -284,7 +311,7 @@ int32_t CHostInstance::OpenGUI()
     }
     m_GUI = static_cast<AAX_IACFEffectGUI*>(gui);
     if (!m_GUIUnknown)
-        m_GUIUnknown = m_Host.Keep(std::make_unique<CHostGUIUnknown>(m_Host, m_Effect, m_Controller));
+        m_GUIUnknown = Own(std::make_unique<CHostGUIUnknown>(m_Host, m_Effect, m_Controller));
     return m_GUI->Initialize(m_GUIUnknown);
 }
 
@@ -293,9 +320,8 @@ int32_t CHostInstance::SetViewContainer(int32_t viewType)
     if (!m_GUI)
         return AAXResult::kHostObjectMissing;
     // The native view stands for the host's window; nothing reads through it here.
-    CHostViewContainer* container =
-        m_Host.Keep(std::make_unique<CHostViewContainer>(m_Host.GetLedger(), m_Host.NextName("ViewContainer"), viewType,
-                                                         &m_BufferLength));
+    CHostViewContainer* container = Own(std::make_unique<CHostViewContainer>(
+        m_Host.GetLedger(), m_Host.NextName("ViewContainer"), viewType, &m_BufferLength));
     m_ViewContainer = container;
     return m_GUI->SetViewContainer(static_cast<IAAXHostViewContainer*>(container));
 }

@@ -47,10 +47,11 @@ public:
     const std::string& GetLastError() const { return m_LastError; }
 
     // Rendering. PrepareBlock fills the context's fields and applies posted packets; the context is
-    // null once rendering stopped or before initialisation.
+    // null once rendering stopped, before initialisation, or for a block short of channel buffers.
     AAXRenderContext* PrepareBlock(const SAudioBlock& block);
-    // One call of the render procedure with this instance's context alone.
-    void Render(const SAudioBlock& block);
+    // One call of the render procedure with this instance's context alone; -20004 with a message when
+    // the instance does not render or the block holds fewer channel buffers than the stem formats ask.
+    int32_t Render(const SAudioBlock& block);
     // Faults: field 1 (the processing data) left null.
     void SetNullProcessingField(bool isNull) { m_NullProcessingField = isNull; }
     bool IsRendering() const { return m_Rendering; }
@@ -90,6 +91,14 @@ public:
     void Teardown();
 
 private:
+    // Keeps an object made for this instance until the instance goes.
+    template <class T> T* Own(std::unique_ptr<T> object)
+    {
+        T* owned = object.get();
+        m_Objects.push_back(std::move(object));
+        return owned;
+    }
+    bool CheckBlock(const SAudioBlock& block);
     bool CheckChunkBytes(const std::vector<unsigned char>& chunk, std::vector<uint64_t>& record);
 
     CHostEnvironment& m_Host;
@@ -110,6 +119,8 @@ private:
     std::vector<SAutomationRequest> m_RequestHistory;
     std::set<std::string> m_Registered;
     std::string m_LastError;
+    // The host objects made for this instance: MIDI nodes, controller unknowns, GUI unknown, view containers.
+    std::vector<std::unique_ptr<CHostObjectBase>> m_Objects;
 };
 
 } // namespace AAXHost

@@ -1,5 +1,7 @@
 #include "platform/aax/host/CReferenceLedger.h"
 
+#include <algorithm>
+
 namespace Veltis {
 namespace Platform {
 namespace AAXHost {
@@ -10,6 +12,14 @@ std::shared_ptr<CReferenceLedger::Entry> CReferenceLedger::Add(const std::string
     std::lock_guard<std::mutex> lock(m_Mutex);
     m_Entries.push_back(entry);
     return entry;
+}
+
+void CReferenceLedger::Retire(const std::shared_ptr<Entry>& entry)
+{
+    if (entry->m_References.load() != 0 || entry->m_OverReleased.load())
+        return;
+    std::lock_guard<std::mutex> lock(m_Mutex);
+    m_Entries.erase(std::remove(m_Entries.begin(), m_Entries.end(), entry), m_Entries.end());
 }
 
 std::vector<std::string> CReferenceLedger::GetImbalances() const

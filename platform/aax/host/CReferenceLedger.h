@@ -26,6 +26,8 @@ public:
     };
 
     std::shared_ptr<Entry> Add(const std::string& name);
+    // The object of this entry goes: a balanced entry goes with it, an unbalanced one stays to be reported.
+    void Retire(const std::shared_ptr<Entry>& entry);
 
     // Objects the module still references or released once too often, one line each; empty when
     // balanced.

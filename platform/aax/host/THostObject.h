@@ -15,13 +15,16 @@ namespace AAXHost {
 class CHostObjectBase {
 public:
     virtual ~CHostObjectBase() = default;
+    // Whether the module still holds a reference: such an object must outlive its owner.
+    virtual bool IsReferenced() const = 0;
 };
 
 // A host object implementing one or more host interfaces. The host owns it; the module's references are
 // only counted in the ledger, so a module that releases too often is caught instead of crashing.
 template <class... Interfaces> class THostObject : public CHostObjectBase, public Interfaces... {
 public:
-    THostObject(CReferenceLedger& ledger, const std::string& name) : m_Entry(ledger.Add(name)) {}
+    THostObject(CReferenceLedger& ledger, const std::string& name) : m_Ledger(ledger), m_Entry(ledger.Add(name)) {}
+    ~THostObject() override { m_Ledger.Retire(m_Entry); }
     THostObject(const THostObject&) = delete;
     THostObject& operator=(const THostObject&) = delete;
 
@@ -57,12 +60,14 @@ public:
         return object;
     }
     const std::string& GetName() const { return m_Entry->m_Name; }
+    bool IsReferenced() const override { return m_Entry->m_References.load() > 0; }
 
 protected:
     // The interface answering iid, or null.
     virtual IACFUnknown* Find(const ACFIdentifier& iid) = 0;
 
 private:
+    CReferenceLedger& m_Ledger;
     std::shared_ptr<CReferenceLedger::Entry> m_Entry;
 };
 

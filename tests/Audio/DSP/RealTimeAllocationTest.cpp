@@ -103,10 +103,14 @@ struct CRenderRig {
 
 TEST(AllocationCounter, CountsAllocationsOfItsThreadWhileAlive)
 {
-    VeltisTest::CAllocationCounter counter;
-    std::unique_ptr<int> one(new int(1));
-    std::unique_ptr<float[]> two(new float[4]);
-    EXPECT_EQ(counter.GetCount(), 2);
+    long count = 0;
+    {
+        VeltisTest::CAllocationCounter counter;
+        std::unique_ptr<int> one(VeltisTest::Keep(new int(1)));
+        std::unique_ptr<float[]> two(VeltisTest::Keep(new float[4]));
+        count = counter.GetCount();
+    }
+    EXPECT_EQ(count, 2);
 }
 
 TEST(RealTime, BlocksAllocateNothingAfterAWarmUpAtTheLargestSize)

@@ -64,11 +64,16 @@ TEST(CConstMIDICCMessageTimerProxy, AnnouncesAtTheNextTickOnlyWhenTheMessageChan
         timer.Tick();
         EXPECT_EQ(changed.GetCount(), 1);
 
-        // A new period replaces the command, also when it is the same period.
+        // A new period replaces the command, also when it is the same period. The first command's
+        // address may come back for its successor: its removal is what tells it went.
         Veltis::Core::ICommand* first = timer.GetCalls()[0].m_Command;
+        timer.ClearCalls();
         proxy.SetRefreshTime(100);
         EXPECT_EQ(proxy.GetRefreshTime(), 100);
-        EXPECT_EQ(timer.GetPeriod(first), -1);
+        ASSERT_EQ(timer.GetCalls().size(), 2u);
+        EXPECT_FALSE(timer.GetCalls()[0].m_Added);
+        EXPECT_EQ(timer.GetCalls()[0].m_Command, first);
+        EXPECT_TRUE(timer.GetCalls()[1].m_Added);
         ASSERT_EQ(timer.GetRegistrationCount(), 1);
         EXPECT_EQ(timer.GetCalls().back().m_Period, 100);
         proxy.SetRefreshTime(100);

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "Veltis/Audio/Plugin/CMIDIController.h"
+#include "Veltis/Audio/Plugin/IPreset.h"
 #include "Veltis/DataModel/Objects/EParamValueCurve.h"
 #include "support/AAXFixtureModule.h"
 #include "support/CAllocationCounter.h"
+#include "support/MonoFilterBlocks.h"
 #include "support/StereoTessalineInProcess.h"
 #include "support/StereoTessalineModule.h"
 
@@ -43,6 +45,33 @@ struct CBlocks {
     }
     CStereoBlock m_Block;
 };
+
+VeltisExt::AAXPlugin::CAAXPluginParameters& ParametersOf(Veltis::Platform::AAXHost::CHostInstance& instance)
+{
+    return *static_cast<VeltisExt::AAXPlugin::CAAXPluginParameters*>(static_cast<AAX_CEffectParameters*>(
+        static_cast<AAX_IEffectParameters*>(static_cast<AAX_IACFEffectParameters_V2*>(instance.GetEffect()))));
+}
+
+// A +6 dB bell at 1 kHz on both channels.
+void SetBell(Veltis::Platform::AAXHost::CHostInstance& instance)
+{
+    for (const char* side : {" (L)", " (R)"}) {
+        StereoTessalineTest::SetByText(instance, (std::string("Band 3 Active") + side).c_str(), "1");
+        StereoTessalineTest::SetByText(instance, (std::string("Freq 3") + side).c_str(), "1000");
+        StereoTessalineTest::SetByText(instance, (std::string("Gain 3") + side).c_str(), "6");
+    }
+}
+
+void LoadPreset(Veltis::Audio::Plugin::CAudioPluginInternals& internals, const char* name)
+{
+    Veltis::Containers::IVector<Veltis::Audio::Plugin::IPreset>& presets = internals.GetPresets();
+    for (int i = 0; i < presets.GetCount(); ++i)
+        if (std::string(presets.GetAt(i).GetName()) == name) {
+            presets.GetAt(i).Load();
+            return;
+        }
+    ADD_FAILURE() << "no preset " << name;
+}
 
 } // namespace
 
@@ -211,4 +240,57 @@ TEST_F(StereoTessalineInProcessTest, RenderingAllocatesOnlyToPublishOutputs)
     }
     EXPECT_GT(quietBlocks, 300);
     EXPECT_EQ(quietAllocations, 0);
+}
+
+// A null test: whatever state an instance is given before its first block holds from sample 0, with
+// no fade in of sections, no ramp from the defaults and no crossfade of the master bypass.
+TEST_F(StereoTessalineInProcessTest, AFreshInstanceSoundsRightFromItsFirstSample)
+{
+    typedef Veltis::Platform::AAXHost::CHostInstance CHostInstance;
+    typedef Veltis::Audio::Plugin::CAudioPluginInternals CInternals;
+    struct Case {
+        const char* name;
+        void (*setUp)(CHostInstance& instance, CInternals& internals);
+        bool dry; // the output is the input; otherwise it is the settled bell's
+    };
+    const Case kCases[] = {
+        {"defaults", [](CHostInstance&, CInternals&) {}, true},
+        {"Flat preset", [](CHostInstance&, CInternals& internals) { LoadPreset(internals, "Flat"); }, true},
+        {"master bypass over a bell",
+         [](CHostInstance& instance, CInternals&) {
+             SetBell(instance);
+             EXPECT_EQ(instance.Automate("", 1.0), 0);
+         },
+         true},
+        {"bell", [](CHostInstance& instance, CInternals&) { SetBell(instance); }, false},
+    };
+    const std::vector<float> noise = Noise(9600, 0.25f);
+    Veltis::Platform::AAXHost::SInstanceSettings settings;
+    settings.m_SampleRate = 48000.0f;
+    // The same bell after a second of silence has let every fade and ramp end.
+    std::unique_ptr<CHostInstance> settled = m_Host->NewInstance();
+    ASSERT_TRUE(settled);
+    ASSERT_EQ(settled->Initialize(settings), 0);
+    SetBell(*settled);
+    StereoTessalineTest::RenderSignal(*settled, std::vector<float>(48000, 0.0f));
+    const std::vector<std::vector<float>> settledOut = StereoTessalineTest::RenderSignal(*settled, noise);
+
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<CHostInstance> instance = m_Host->NewInstance();
+        ASSERT_TRUE(instance);
+        ASSERT_EQ(instance->Initialize(settings), 0);
+        c.setUp(*instance, ParametersOf(*instance).GetInternals());
+        const std::vector<std::vector<float>> out = StereoTessalineTest::RenderSignal(*instance, noise);
+        for (int channel = 0; channel < 2; ++channel) {
+            const std::vector<float>& expected = c.dry ? noise : settledOut[channel];
+            size_t wrong = 0, first = noise.size();
+            for (size_t i = 0; i < noise.size(); ++i)
+                if (fabsf(out[channel][i] - expected[i]) > 1e-6f) {
+                    ++wrong;
+                    first = std::min(first, i);
+                }
+            EXPECT_EQ(wrong, 0u) << "channel " << channel << ", first at sample " << first;
+        }
+    }
 }

@@ -9,6 +9,7 @@
 #include "platform/aax/host/CHostModule.h"
 #include "support/AAXFixtureModule.h"
 #include "support/CTemporaryFolder.h"
+#include "support/HeapInUse.h"
 
 using namespace Veltis::Platform::AAXHost;
 using VeltisTest::CStereoBlock;
@@ -192,6 +193,60 @@ TEST(CHostModuleTest, BlockSizesAndHostChannelCountsVaryFromCallToCall)
             EXPECT_EQ(block.m_Out[1][frames - 1], c.expectedRight);
         }
     }
+}
+
+TEST(CHostModuleTest, ABlockShortOfTheFormatsChannelBuffersIsRefused)
+{
+    struct Case {
+        const char* what;
+        int32_t inputs, outputs;
+        bool nullInputs;
+    };
+    const Case kCases[] = {{"one input buffer", 1, 2, false}, {"one output buffer", 2, 1, false},
+                           {"no input buffers", 2, 2, true}, {"no buffers at all", 0, 0, false}};
+    CLoadedModule loaded;
+    std::unique_ptr<CHostInstance> instance = loaded.NewInitializedInstance(Channels(2, 2));
+    ASSERT_TRUE(instance);
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.what);
+        CStereoBlock block(8, 1.0f, c.inputs, c.outputs);
+        if (c.nullInputs)
+            block.m_Block.m_Inputs = nullptr;
+        EXPECT_EQ(instance->Render(block.m_Block), AAXResult::kHostObjectMissing);
+        EXPECT_NE(instance->GetLastError().find("buffers"), std::string::npos) << instance->GetLastError();
+        EXPECT_EQ(block.m_Out[0][0], -99.0f);
+        EXPECT_EQ(block.m_Out[1][7], -99.0f);
+    }
+    CStereoBlock whole(8, 1.0f);
+    EXPECT_EQ(instance->Render(whole.m_Block), AAXResult::kSuccess);
+    EXPECT_EQ(whole.m_Out[1][7], 1.0f);
+    CStereoBlock empty(0, 1.0f);
+    EXPECT_EQ(instance->Render(empty.m_Block), AAXResult::kSuccess);
+}
+
+// A host makes and destroys instances for as long as it runs: what it made for one goes with it.
+TEST(CHostModuleTest, InstancesMadeAndDestroyedInALoopKeepTheHeapFlat)
+{
+    CLoadedModule loaded;
+    const auto cycle = [&loaded] {
+        std::unique_ptr<CHostInstance> instance = loaded.NewInitializedInstance();
+        ASSERT_TRUE(instance);
+        CStereoBlock block(64, 0.5f);
+        EXPECT_EQ(instance->Render(block.m_Block), AAXResult::kSuccess);
+        ASSERT_EQ(instance->OpenGUI(), AAXResult::kSuccess);
+        EXPECT_EQ(instance->SetViewContainer(1), AAXResult::kSuccess);
+        EXPECT_EQ(instance->CloseGUI(), AAXResult::kSuccess);
+        instance->AnswerAutomationRequests();
+    };
+    cycle();
+    const size_t before = VeltisTest::HeapInUse();
+    for (int i = 0; i < 300; ++i)
+        cycle();
+    const size_t after = VeltisTest::HeapInUse();
+    // Each instance held about 470 KiB before; a few bytes a cycle would still pass.
+    EXPECT_LT(after, before + 1024 * 1024) << "grew by " << (after - before) << " bytes";
+    EXPECT_EQ(loaded.m_Module.Unload(), 0);
+    VeltisTest::ExpectLedgerBalanced(loaded.m_Module);
 }
 
 TEST(CHostModuleTest, NullContextsAndNullProcessingFieldsAreSkipped)

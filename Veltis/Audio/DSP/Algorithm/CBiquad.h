@@ -22,16 +22,18 @@ public:
     // The rare outputs are handled inline: a call that took the section's address would keep its state
     // in memory in every caller's loop. A zero or subnormal output is written as 0 and fed back as 0; a
     // non-finite one is written unchanged and restarts the whole history, or an infinity would keep
-    // cycling through x1, x2 and y2.
+    // cycling through x1, x2 and y2. A finite output past the runaway bound (coefficients jumping at
+    // every sample can drive the state there from a sane input) restarts the history too, and is
+    // written as 0 so that it goes no further.
     float ProcessSample(float input)
     {
         const double x = input;
         double acc = (((x2 * b2 + x1 * b1) + y1 * c1) + y2 * c2) + x * b0;
         float out = static_cast<float>(acc);
-        if (__builtin_expect(IsZeroSubnormalOrNotFinite(out), 0)) {
+        if (__builtin_expect(IsZeroSubnormalOrRunaway(out), 0)) {
             if (!IsZeroOrSubnormal(out)) {
                 ClearHistory();
-                return out;
+                return std::isfinite(out) ? 0.0f : out;
             }
             out = 0.0f;
             acc = 0.0;

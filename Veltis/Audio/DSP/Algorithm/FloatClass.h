@@ -24,6 +24,16 @@ inline bool IsZeroSubnormalOrNotFinite(float value) { return GetExponentBits(val
 
 inline bool IsZeroOrSubnormal(float value) { return GetExponentBits(value) == 0u; }
 
+// The exponent bits from which a filter's output is no signal but a state running away: 2^17, about
+// 102 dB above full scale, which no chain of real gains reaches.
+constexpr uint32_t kRunawayExponentBits = 127u + 17u;
+
+// Zero, subnormal, a runaway or not finite: still one unsigned comparison for the sample loops.
+inline bool IsZeroSubnormalOrRunaway(float value)
+{
+    return GetExponentBits(value) - 1u >= kRunawayExponentBits - 1u;
+}
+
 // Sample counts are made from times and rates that callers may hand over unchecked.
 using Core::TruncateToLength;
 
