@@ -146,9 +146,13 @@ void CXmlBaseDataObject::BuildIndex() const
     m_Indexed = true;
 }
 
+// Layout 1 keeps a key as its "name" attribute, unless it is not UTF-8, which no document may hold,
+// or holds "_x", which an escaped key would: such keys are stored as the other layouts store them.
 std::string CXmlBaseDataObject::StoredName(const char* name) const
 {
-    return m_Layout == 1 ? std::string(name) : EncodeName(name);
+    if (m_Layout == 1 && CXmlTextGuard::IsWellFormedUtf8(name) && !std::strstr(name, "_x"))
+        return name;
+    return EncodeName(name);
 }
 
 const char* CXmlBaseDataObject::FindText(const char* name) const
@@ -247,7 +251,7 @@ bool CXmlBaseDataObject::WriteText(const char* name, const char* kindTag, const 
     }
     TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? kindTag : stored.c_str());
     if (m_Layout == 1)
-        child->SetAttribute("name", name);
+        child->SetAttribute("name", stored.c_str());
     child->LinkEndChild(new TiXmlText(text));
     AppendChild(child);
     return true;
@@ -300,9 +304,10 @@ bool CXmlBaseDataObject::WriteObject(const char* name, const ISerialize& object)
 {
     if (!Remove(name))
         return false;
-    TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? "OBJECT" : StoredName(name).c_str());
+    const std::string stored = StoredName(name);
+    TiXmlElement* child = new TiXmlElement(m_Layout == 1 ? "OBJECT" : stored.c_str());
     if (m_Layout == 1)
-        child->SetAttribute("name", name);
+        child->SetAttribute("name", stored.c_str());
     AppendChild(child);
     CXmlBaseDataObject stream(child, m_Layout);
     return object.Serialize(stream);

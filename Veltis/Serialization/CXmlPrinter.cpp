@@ -1,6 +1,10 @@
 #include "Veltis/Serialization/CXmlPrinter.h"
 
+#include "Veltis/Serialization/CXmlTextGuard.h"
+
 #include <tinyxml.h>
+
+#include <cstring>
 
 namespace Veltis {
 namespace Serialization {
@@ -29,7 +33,7 @@ void AppendText(const TiXmlText& text, std::string& out)
 {
     if (text.CDATA()) {
         out += "<![CDATA[";
-        out += text.Value();
+        CXmlPrinter::AppendRepaired(text.Value(), out);
         out += "]]>";
     } else {
         CXmlPrinter::AppendEscaped(text.Value(), out);
@@ -45,7 +49,7 @@ void AppendLeaf(const TiXmlNode& node, std::string& out)
         break;
     case TiXmlNode::TINYXML_COMMENT:
         out += "<!--";
-        out += node.Value();
+        CXmlPrinter::AppendRepaired(node.Value(), out);
         out += "-->";
         break;
     case TiXmlNode::TINYXML_TEXT:
@@ -53,7 +57,7 @@ void AppendLeaf(const TiXmlNode& node, std::string& out)
         break;
     case TiXmlNode::TINYXML_UNKNOWN:
         out += "<";
-        out += node.Value();
+        CXmlPrinter::AppendRepaired(node.Value(), out);
         out += ">";
         break;
     default:
@@ -66,7 +70,8 @@ void AppendLeaf(const TiXmlNode& node, std::string& out)
 void CXmlPrinter::AppendEscaped(const char* text, std::string& out)
 {
     static const char kHex[] = "0123456789ABCDEF";
-    for (const char* p = text; *p; ++p) {
+    const char* const end = text + std::strlen(text);
+    for (const char* p = text; p < end; ++p) {
         const unsigned char c = static_cast<unsigned char>(*p);
         switch (c) {
         case '&': out += "&amp;"; break;
@@ -81,21 +86,41 @@ void CXmlPrinter::AppendEscaped(const char* text, std::string& out)
                 out += kHex[c & 15];
                 out += ';';
             } else {
-                out += static_cast<char>(c);
+                p = AppendCharacter(p, end, out) - 1;
             }
         }
     }
 }
 
+void CXmlPrinter::AppendRepaired(const char* text, std::string& out)
+{
+    const char* const end = text + std::strlen(text);
+    for (const char* p = text; p < end;)
+        p = AppendCharacter(p, end, out);
+}
+
+// A byte outside well-formed UTF-8 becomes U+FFFD: the reader refuses a document that holds one, and
+// a string may reach the tree without passing the reader (a name the host gave).
+const char* CXmlPrinter::AppendCharacter(const char* p, const char* end, std::string& out)
+{
+    const size_t length = CXmlTextGuard::SequenceLength(p, end);
+    if (length == 0) {
+        out += "\xEF\xBF\xBD";
+        return p + 1;
+    }
+    out.append(p, length);
+    return p + length;
+}
+
 void CXmlPrinter::PrintStartTag(const TiXmlNode& node, std::string& out)
 {
     out += '<';
-    out += node.Value();
+    AppendRepaired(node.Value(), out);
     for (const TiXmlAttribute* attribute = node.ToElement()->FirstAttribute(); attribute;
          attribute = attribute->Next()) {
         const char quote = std::string(attribute->Value()).find('"') == std::string::npos ? '"' : '\'';
         out += ' ';
-        out += attribute->Name();
+        AppendRepaired(attribute->Name(), out);
         out += '=';
         out += quote;
         AppendEscaped(attribute->Value(), out);
@@ -131,7 +156,7 @@ void CXmlPrinter::PrintNode(const TiXmlNode& node, int depth, std::string& out)
     }
     if (first) {
         out += "</";
-        out += node.Value();
+        AppendRepaired(node.Value(), out);
         out += '>';
     }
 }
@@ -151,7 +176,7 @@ void CXmlPrinter::PrintCompactNode(const TiXmlNode& node, std::string& out)
     for (const TiXmlNode* child = node.FirstChild(); child; child = child->NextSibling())
         PrintCompactNode(*child, out);
     out += "</";
-    out += node.Value();
+    AppendRepaired(node.Value(), out);
     out += '>';
 }
 

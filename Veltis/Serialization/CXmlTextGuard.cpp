@@ -167,6 +167,8 @@ private:
 
 bool CXmlTextGuard::IsSafeToParse(const std::string& text, int maxDepth)
 {
+    if (!IsWellFormedUtf8(text))
+        return false;
     size_t possibleElements = 0;
     for (size_t i = 0; i + 1 < text.size(); ++i) {
         const char next = text[i + 1];
@@ -175,38 +177,43 @@ bool CXmlTextGuard::IsSafeToParse(const std::string& text, int maxDepth)
     }
     if (maxDepth >= 0 && possibleElements <= static_cast<size_t>(maxDepth) && text.size() <= kSmallText)
         return true;
-    return ScanStrictly(text, maxDepth);
+    return CScanner(text, maxDepth).Run();
+}
+
+size_t CXmlTextGuard::SequenceLength(const char* p, const char* end)
+{
+    if (p >= end)
+        return 0;
+    const unsigned char c = static_cast<unsigned char>(*p);
+    size_t length = 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        length = 2;
+    else if (c >= 0xE0 && c <= 0xEF)
+        length = 3;
+    else if (c >= 0xF0 && c <= 0xF4)
+        length = 4;
+    else if (c >= 0x80)
+        return 0;
+    if (static_cast<size_t>(end - p) < length)
+        return 0;
+    for (size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(p[i]) & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
 }
 
 bool CXmlTextGuard::IsWellFormedUtf8(const std::string& text)
 {
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(text.data());
-    const unsigned char* end = p + text.size();
+    const char* p = text.data();
+    const char* end = p + text.size();
     while (p < end) {
-        const unsigned char c = *p;
-        int length = 1;
-        if (c >= 0xC2 && c <= 0xDF)
-            length = 2;
-        else if (c >= 0xE0 && c <= 0xEF)
-            length = 3;
-        else if (c >= 0xF0 && c <= 0xF4)
-            length = 4;
-        else if (c >= 0x80)
+        const size_t length = SequenceLength(p, end);
+        if (length == 0)
             return false;
-        if (end - p < length)
-            return false;
-        for (int i = 1; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        }
         p += length;
     }
     return true;
-}
-
-bool CXmlTextGuard::ScanStrictly(const std::string& text, int maxDepth)
-{
-    return IsWellFormedUtf8(text) && CScanner(text, maxDepth).Run();
 }
 
 } // namespace Serialization

@@ -173,13 +173,15 @@ int32_t CAAXPluginParameters::SetChunk(uint32_t chunkId, const AAXChunkRecord* c
 {
     if (chunkId != kStateChunkId || !chunk)
         return AAXResult::kSuccess;
+    // A state that cannot be restored is an invalid request: a host that took it for restored would
+    // carry on with the instance at its previous state.
     return AAXGuard([&] {
         const int64_t bytes = DeclaredTextBytes(chunk);
-        if (bytes == 0)
-            return AAXResult::kSuccess;
         Veltis::Serialization::CXmlDataObject document(kStateRoot);
-        if (document.LoadFromMemory(reinterpret_cast<const char*>(AAXChunkData(chunk)), static_cast<int>(bytes)))
-            m_Internals.DeSerialize(document);
+        if (bytes == 0 ||
+            !document.LoadFromMemory(reinterpret_cast<const char*>(AAXChunkData(chunk)), static_cast<int>(bytes)) ||
+            !m_Internals.DeSerialize(document))
+            return AAXResult::kHostObjectMissing;
         return AAXResult::kSuccess;
     });
 }

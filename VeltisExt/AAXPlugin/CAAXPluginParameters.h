@@ -32,6 +32,7 @@ public:
     int32_t GetChunkSize(uint32_t chunkId, uint32_t* size) override;
     // Writes exactly the text GetChunkSize measured; -20008 without a preceding GetChunkSize.
     int32_t GetChunk(uint32_t chunkId, AAXChunkRecord* chunk) override;
+    // -20004 when a state chunk restores nothing (no text, text that does not parse).
     int32_t SetChunk(uint32_t chunkId, const AAXChunkRecord* chunk) override;
     int32_t CompareActiveChunk(const AAXChunkRecord* chunk, bool* isEqual) override;
     int32_t GetCustomData(uint32_t type, uint32_t size, void* data, uint32_t* written) override;

@@ -313,6 +313,30 @@ TEST(CHalfBandOversamplerTest, ClearingAndGrowingZeroHistoriesAndKeepCoefficient
     EXPECT_EQ(Coefficients(filter, 1), List(4, false, 1));
 }
 
+// Sections switched off and on again start from zero, not from the history they had before.
+TEST(CHalfBandOversamplerTest, SectionsSwitchedBackOnStartFromSilence)
+{
+    for (bool steep : {false, true}) {
+        SCOPED_TRACE(steep ? "steep" : "soft");
+        CHalfBandOversampler oversampler(6);
+        oversampler.SetCoefficients(6, steep);
+        std::vector<float> signal = VeltisTest::Noise(512, 0.5f, 11), up(1024), down(512);
+        CAudioStream in(signal.data(), 512), out(down.data(), 512);
+        oversampler.Upsample(in, up.data(), 512);
+        oversampler.Downsample(up.data(), out, 512);
+        oversampler.SetCoefficients(2, steep);
+        oversampler.Clear();
+        oversampler.SetCoefficients(6, steep);
+
+        std::vector<float> silence(512, 0.0f);
+        CAudioStream silent(silence.data(), 512);
+        oversampler.Upsample(silent, up.data(), 512);
+        oversampler.Downsample(up.data(), out, 512);
+        EXPECT_EQ(up, std::vector<float>(1024, 0.0f));
+        EXPECT_EQ(down, std::vector<float>(512, 0.0f));
+    }
+}
+
 TEST(CHalfBandOversamplerTest, TinyValuesAreFlushedSoSilenceLeavesZeroHistories)
 {
     CHalfBandOversampler oversampler(6);

@@ -404,6 +404,69 @@ TEST(CTessalineChainTest, SectionsAndBandsHaveTheirDesignedMagnitudes)
             }
 }
 
+// A section that is off runs neither its shelf nor its cut, whatever the cut switch says: the signal
+// passes unchanged, bit for bit.
+TEST(CTessalineChainTest, SectionsThatAreOffLeaveTheSignalUnchanged)
+{
+    CTessaline probe;
+    struct Case {
+        const char* name;
+        int cutSwitch;   // -1 when none
+        int frequency;
+        float freqValue;
+        double probe;
+    };
+    const Case kCases[] = {
+        {"every default", -1, CTessaline::kLowFreq, 100, 50},
+        {"low section off, its cut on", CTessaline::kLowCut, CTessaline::kLowFreq, 200, 50},
+        {"high section off, its cut on", CTessaline::kHighCut, CTessaline::kHighFreq, 1000, 15000},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        Values values = Defaults(probe);
+        if (c.cutSwitch >= 0)
+            values[c.cutSwitch] = 1;
+        values[c.frequency] = c.freqValue;
+        CTessaline equaliser;
+        Prepare(equaliser, 48000.0, values);
+        // A fresh equaliser fades its sections to their first states: compared after that.
+        std::vector<float> leadIn = Sine(c.probe, 48000.0, 4800);
+        RunSignal(equaliser, leadIn, 480);
+        const std::vector<float> input = Sine(c.probe, 48000.0, 9600);
+        std::vector<float> output = input;
+        RunSignal(equaliser, output, 480);
+        EXPECT_TRUE(SameBits(output, input));
+    }
+}
+
+// The equaliser's clip reset reaches its meter, whether the values are set or come with a block.
+TEST(CTessalineChainTest, TheClipResetClearsTheClipOutput)
+{
+    for (bool withBlock : {false, true}) {
+        SCOPED_TRACE(withBlock ? "values with a block" : "values set");
+        CTessaline equaliser;
+        Values values = Defaults(equaliser);
+        Prepare(equaliser, 48000.0, values);
+        std::vector<float> loud = Sine(1000.0, 48000.0, 480, 1.5);
+        RunBlock(equaliser, loud.data(), 480);
+        equaliser.UpdateOutputs();
+        EXPECT_EQ(equaliser.GetOutputParamsValues().GetValue(2), 1.0f);
+
+        values[CTessaline::kClipReset] = 1;
+        std::vector<float> quiet = Sine(1000.0, 48000.0, 480, 0.1);
+        if (withBlock) {
+            CDynamicParamsVariations variations;
+            MakeVariations(variations, values);
+            RunBlock(equaliser, quiet.data(), 480, &variations);
+        } else {
+            equaliser.SetParamsValues(CParamsValues(static_cast<int>(values.size()), values.data()));
+            RunBlock(equaliser, quiet.data(), 480);
+        }
+        equaliser.UpdateOutputs();
+        EXPECT_EQ(equaliser.GetOutputParamsValues().GetValue(2), 0.0f);
+    }
+}
+
 TEST(CTessalineChainTest, APlusSixDecibelBandMeasuresSixDecibelsAndSoDoesCurveOne)
 {
     CTessaline probe;

@@ -5,6 +5,7 @@
 #include "Veltis/Serialization/CMemDataObject.h"
 #include "Veltis/Serialization/CSerializableNamedAttributes.h"
 #include "Veltis/Serialization/CTypeSerializer.h"
+#include "Veltis/Serialization/CXmlTextGuard.h"
 #include "Veltis/Serialization/TDynamicVectorDeSerializer.h"
 #include "Veltis/Serialization/TRuntimeDeSerializer.h"
 #include "Veltis/Serialization/TSerializableNamedValue.h"
@@ -164,6 +165,37 @@ TEST(CXmlDataObject, TextsAreEscapedAndReadBackUnchanged)
     }
 }
 
+// A string may reach a document without passing its reader (a name a host gave); its bytes that are
+// not UTF-8 are written as U+FFFD, so that the saved document loads again in every layout.
+TEST(CXmlDataObject, BytesThatAreNotUtf8AreWrittenAsReplacementCharacters)
+{
+    struct Case { const char* text; const char* repaired; };
+    const Case kCases[] = {
+        {"\x80", "\xEF\xBF\xBD"},
+        {"ab\xC3", "ab\xEF\xBF\xBD"},
+        {"\xFF\xFE<", "\xEF\xBF\xBD\xEF\xBF\xBD<"},
+        {"\xC3\xA9 \xE2\x82 \xE2\x82\xAC", "\xC3\xA9 \xEF\xBF\xBD\xEF\xBF\xBD \xE2\x82\xAC"},
+    };
+    for (int layout = 0; layout < 3; ++layout) {
+        for (const Case& c : kCases) {
+            SCOPED_TRACE(testing::Message() << "layout " << layout << ": " << c.text);
+            CXmlDataObject document("R", layout);
+            document.WriteString("s", c.text);
+            const std::string compact = CompactText(document);
+            EXPECT_TRUE(Veltis::Serialization::CXmlTextGuard::IsWellFormedUtf8(compact)) << compact;
+            CXmlDataObject copy("R", layout);
+            ASSERT_TRUE(LoadText(copy, compact));
+            EXPECT_EQ(ReadString(copy, "s"), c.repaired);
+
+            CTempFile file;
+            ASSERT_TRUE(document.SaveFile(file.Path()));
+            CXmlDataObject fileCopy("R", layout);
+            ASSERT_TRUE(fileCopy.LoadFile(file.Path()));
+            EXPECT_EQ(ReadString(fileCopy, "s"), c.repaired);
+        }
+    }
+}
+
 TEST(CXmlDataObject, EmptyAndBlankStrings)
 {
     CXmlDataObject document("R", 0);
@@ -277,6 +309,7 @@ TEST(CXmlDataObject, LoadingFromMemory)
         {"just text", false},
         {"<!-- only a comment -->", false},
         {"<Root a='1' a='2'/>", false},
+        {"<Root><a>5</a><n>\x80</n></Root>", false},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.text);

@@ -19,9 +19,41 @@ std::string Repeat(const std::string& piece, int count)
 // Enough sibling elements that the strict scan runs.
 const std::string kSiblings = Repeat("<v>1</v>", 300);
 
-TEST(CXmlTextGuard, SmallTextsNeedNoScan)
+TEST(CXmlTextGuard, SmallTextsNeedNoScanOfTheirMarkup)
 {
-    EXPECT_TRUE(CXmlTextGuard::IsSafeToParse(Repeat("<a x=y>", 200) + "&bad \xFF"));
+    EXPECT_TRUE(CXmlTextGuard::IsSafeToParse(Repeat("<a x=y>", 200) + "&bad \xC3\xA9"));
+}
+
+// A document is refused or accepted by the same encoding rule whatever its size: a small one that a
+// later save makes large must not turn unreadable.
+TEST(CXmlTextGuard, MalformedUtf8IsRefusedInTextsOfEverySize)
+{
+    struct Case { const char* label; const char* bytes; bool wellFormed; };
+    const Case kCases[] = {
+        {"lone continuation byte", "\x80", false},
+        {"byte never used", "\xFF", false},
+        {"overlong lead byte", "\xC0\xAF", false},
+        {"two-byte sequence cut short", "ab\xC3", false},
+        {"three-byte sequence cut short", "\xE2\x82x", false},
+        {"lead byte beyond U+10FFFF", "\xF5\x80\x80\x80", false},
+        {"two-byte character", "\xC3\xA9", true},
+        {"three-byte character", "\xE2\x82\xAC", true},
+        {"four-byte character", "\xF0\x9F\x8E\xB5", true},
+    };
+    for (const Case& c : kCases) {
+        const std::string small = std::string("<Preset><progName>") + c.bytes +
+                                  "</progName><MIDIInputDefault>0</MIDIInputDefault></Preset>";
+        const std::string large = "<Preset>" + kSiblings + "<progName>" + c.bytes + "</progName></Preset>";
+        const std::string inAttribute = std::string("<Preset name=\"") + c.bytes + "\"/>";
+        for (const std::string* text : {&small, &large, &inAttribute}) {
+            SCOPED_TRACE(testing::Message() << c.label << " in " << text->size() << " bytes");
+            EXPECT_EQ(CXmlTextGuard::IsWellFormedUtf8(*text), c.wellFormed);
+            EXPECT_EQ(CXmlTextGuard::IsSafeToParse(*text), c.wellFormed);
+        }
+    }
+    // The end of the text ends a sequence too.
+    EXPECT_FALSE(CXmlTextGuard::IsWellFormedUtf8("<a/>\xE2\x82"));
+    EXPECT_TRUE(CXmlTextGuard::IsWellFormedUtf8("<a/>\xE2\x82\xAC"));
 }
 
 TEST(CXmlTextGuard, StrictScanOfLargeTexts)

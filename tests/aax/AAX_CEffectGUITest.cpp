@@ -99,3 +99,21 @@ TEST(AAX_CEffectGUITest, ReplacedAndClearedContainersAreReleasedAndOtherTypesGet
         heldContainers += line.compare(0, 13, "ViewContainer") == 0;
     EXPECT_EQ(heldContainers, 1);
 }
+
+TEST(AAX_CEffectGUITest, InitializingAgainReleasesWhatTheFirstInitializationHeld)
+{
+    const int32_t before = CACFUnknown::GetLiveObjectCount();
+    {
+        CGUIFixture fixture;
+        AAX_IACFEffectGUI* gui = fixture.m_Instance->GetGUI();
+        IACFUnknown* host = fixture.m_Instance->GetGUIHostUnknown();
+        ASSERT_NE(host, nullptr);
+        EXPECT_EQ(gui->Initialize(host), AAXResult::kSuccess);
+        EXPECT_EQ(fixture.GUI().m_AfterInitializeCalls, 2);
+        EXPECT_EQ(gui->Uninitialize(), AAXResult::kSuccess);
+        EXPECT_EQ(gui->Initialize(host), AAXResult::kSuccess);
+        // The fixture's teardown uninitialises once more and checks the ledger.
+    }
+    // The effect-parameters object went with the host's last release: no reference was left behind.
+    EXPECT_EQ(CACFUnknown::GetLiveObjectCount(), before);
+}

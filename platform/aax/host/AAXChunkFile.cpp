@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "Veltis/CoreUtilities/FileSystem.h"
 #include "platform/aax/AAXChunkRecord.h"
 
 namespace Veltis {
@@ -15,12 +16,10 @@ namespace {
 const std::streamoff kMaxChunkFileSize = 256 * 1024 * 1024;
 }
 
+// Written beside the target and renamed over it, so that a write that fails leaves the previous chunk.
 bool SaveChunkFile(const std::string& path, const std::vector<unsigned char>& chunk, std::string& error)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file)
-        file.write(reinterpret_cast<const char*>(chunk.data()), static_cast<std::streamsize>(chunk.size()));
-    if (!file) {
+    if (!Veltis::CoreUtilities::ReplaceFile(path.c_str(), reinterpret_cast<const char*>(chunk.data()), chunk.size())) {
         error = "cannot write the chunk file " + path;
         return false;
     }

@@ -83,6 +83,8 @@ public:
     int32_t ClearViewContainer();
     int32_t CloseGUI();
     AAX_IACFEffectGUI* GetGUI() const { return m_GUI; }
+    // The host unknown the GUI was initialised with, or null.
+    IACFUnknown* GetGUIHostUnknown() const { return m_GUIUnknown; }
     // The current container, or null.
     const CHostViewContainer* GetViewContainer() const { return m_ViewContainer; }
 

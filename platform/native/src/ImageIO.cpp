@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <jpeglib.h>
+#include <jerror.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -154,6 +155,16 @@ void JpegMessage(j_common_ptr)
 {
 }
 
+// libjpeg only warns of damaged or missing data, and goes on to fill the rest of the picture: a file cut
+// off after its header would decode as a whole grey picture. Such a file is refused at the first warning;
+// only the two warnings about unknown header versions are let through.
+void JpegWarning(j_common_ptr info, int level)
+{
+    const int code = info->err->msg_code;
+    if (level < 0 && code != JWRN_JFIF_MAJOR && code != JWRN_ADOBE_XFORM)
+        std::longjmp(reinterpret_cast<JpegError*>(info->err)->back, 1);
+}
+
 // Nothing with a destructor lives in this function: libjpeg's errors jump back into it.
 CGImageRef DecodeJpeg(const uint8_t* data, size_t size)
 {
@@ -163,6 +174,7 @@ CGImageRef DecodeJpeg(const uint8_t* data, size_t size)
     jpeg.err = jpeg_std_error(&error.manager);
     error.manager.error_exit = &JpegExit;
     error.manager.output_message = &JpegMessage;
+    error.manager.emit_message = &JpegWarning;
     uint8_t* volatile pixels = nullptr;
     if (setjmp(error.back)) {
         std::free(pixels);
@@ -201,6 +213,34 @@ CGImageRef DecodeJpeg(const uint8_t* data, size_t size)
 
 // BMP and GIF
 
+uint32_t ReadLittleEndian(const uint8_t* p, int bytes)
+{
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | p[i];
+    return value;
+}
+
+// Whether the file holds the rows its header's size and depth need, from the pixel data offset on:
+// stb's reader gives zeros past the end of the data, so a cut file would decode as a whole picture.
+bool HoldsBmpPixels(const uint8_t* data, size_t size)
+{
+    if (size < 26)
+        return false;
+    const uint64_t offset = ReadLittleEndian(data + 10, 4);
+    const bool core = ReadLittleEndian(data + 14, 4) == 12;
+    if (!core && size < 30)
+        return false;
+    const uint64_t width = core ? ReadLittleEndian(data + 18, 2) : ReadLittleEndian(data + 18, 4);
+    int64_t height = core ? ReadLittleEndian(data + 20, 2) : static_cast<int32_t>(ReadLittleEndian(data + 22, 4));
+    const uint64_t depth = ReadLittleEndian(data + (core ? 24 : 28), 2);
+    if (height < 0)
+        height = -height;
+    // Rows are padded to whole 32-bit words. The header's limits were checked: no product overflows.
+    const uint64_t rowBytes = (width * depth + 31) / 32 * 4;
+    return offset + rowBytes * static_cast<uint64_t>(height) <= size;
+}
+
 CGImageRef DecodeWithStb(const uint8_t* data, size_t size)
 {
     if (size > INT_MAX)
@@ -209,7 +249,11 @@ CGImageRef DecodeWithStb(const uint8_t* data, size_t size)
     int height = 0;
     int components = 0;
     int length = static_cast<int>(size);
+    // The size of a GIF is its logical screen, which may be far larger than its frames: it is the
+    // screen that takes memory, so it is the screen that the limits are checked against.
     if (!stbi_info_from_memory(data, length, &width, &height, &components) || !WithinLimits(width, height))
+        return nullptr;
+    if (data[0] == 'B' && !HoldsBmpPixels(data, size))
         return nullptr;
     // Grey with alpha and RGBA (every GIF) keep their alpha channel.
     int channels = components == 2 || components == 4 ? 4 : 3;

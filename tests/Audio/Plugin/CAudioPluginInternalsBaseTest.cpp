@@ -568,6 +568,20 @@ TEST_F(PluginCoreTest, StoredValuesThatAreNotNumbersTakeTheDefaults)
         SCOPED_TRACE(i);
         EXPECT_EQ(core.m_Inputs.Param(i).GetValue(), (i - 1) * 0.5f);
     }
+    // Texts that the number reader takes for numbers that are not finite.
+    for (const char* text : {"nan", "NaN", "-nan", "inf", "-inf", "Infinity", "1e999"}) {
+        SCOPED_TRACE(text);
+        core.m_Inputs.Param(0).SetValue(1.0f);
+        core.m_Inputs.Param(2).SetValue(7.0f);
+        const std::string value(text);
+        LoadBody(*core, "<bypass>" + value + "</bypass><inputParams><paramCount>3</paramCount><param0>" + value +
+                            "</param0><param1>" + value + "</param1><param2>" + value + "</param2></inputParams>");
+        EXPECT_EQ(core.m_Inputs.Param(0).GetValue(), 0.0f);
+        for (int i = 1; i <= 3; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(core.m_Inputs.Param(i).GetValue(), (i - 1) * 0.5f);
+        }
+    }
     // Numbers that are not finite, in a memory snapshot.
     core.m_Inputs.Param(0).SetValue(1.0f);
     core.m_Inputs.Param(2).SetValue(7.0f);

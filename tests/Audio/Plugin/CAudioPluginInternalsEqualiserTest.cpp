@@ -3,6 +3,7 @@
 #include "Veltis/Audio/Plugin/IPreset.h"
 #include "Veltis/Audio/Plugin/ProductEntry.h"
 #include "Veltis/DataModel/Objects/IConstProductInfo.h"
+#include "Veltis/Serialization/CXmlTextGuard.h"
 
 #include "Veltis/Audio/DSP/CAudioStream.h"
 #include "Veltis/Audio/DSP/CAudioStreams.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Veltis::Audio::Plugin;
@@ -80,6 +82,50 @@ TEST_F(EqualiserCoreTest, StateRoundTripsThroughTextByteForByte)
     LoadStateText(*fresh, text);
     EXPECT_EQ(fresh.m_Inputs.Param(3).GetValue(), m_Inputs.Param(3).GetValue());
     EXPECT_EQ(fresh.m_Inputs.Param(40).GetValue(), m_Inputs.Param(40).GetValue());
+    EXPECT_EQ(SaveText(*fresh), text);
+}
+
+// A small state or preset whose text is not UTF-8 is refused as a large one is: accepted, its name
+// would go into the next saved state, which the MIDI list makes large, and that state would not load.
+TEST_F(EqualiserCoreTest, StatesWithBytesThatAreNotUtf8AreRefusedWhateverTheirSize)
+{
+    const std::string kAfterName = "</progName><MIDIInputDefault>0</MIDIInputDefault></Preset>";
+    struct Case { const char* label; std::string text; };
+    const Case kCases[] = {
+        {"the reported case", "<Preset><progName>\x80" + kAfterName},
+        {"with a declaration", "<?xml version=\"1.0\" encoding=\"utf-8\" ?><Preset><progName>\x80" + kAfterName},
+        {"a cut sequence", "<Preset><progName>ab\xC3" + kAfterName},
+        {"an overlong form", "<Preset><progName>\xC0\xAF" + kAfterName},
+        {"in a value", "<Preset><progName>x</progName><bypass>\xFF</bypass></Preset>"},
+        {"in an attribute", "<Preset a=\"\xFE\"><progName>x" + kAfterName},
+        {"in a comment", "<Preset><!-- \x80 --><progName>x" + kAfterName},
+    };
+    m_Core->SetProgramName("Session");
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.label);
+        Veltis::Serialization::CXmlDataObject document("Preset");
+        EXPECT_FALSE(VeltisTest::LoadText(document, c.text));
+        EXPECT_STREQ(m_Core->GetProgramName(), "Session");
+    }
+}
+
+// Load, save and load again over the product's core: a name that reached the core without passing a
+// reader is repaired when written, so the large state it goes into loads and saves the same again.
+TEST_F(EqualiserCoreTest, EverySavedStateLoadsAgain)
+{
+    m_Core->SetProgramName("Caf\xC3\xA9 \x80 \xE2\x82");
+    m_Core->GetMIDIInputDefault().SetValue(false);
+    m_Core->GetMIDIController().GetInputCCSettings().GetAt(3).SetChannel(5);
+    const std::string text = SaveText(*m_Core);
+    ASSERT_GT(std::count(text.begin(), text.end(), '<'), 2 * Veltis::Serialization::CXmlTextGuard::kMaxDepth);
+
+    VeltisTest::CHostedCore fresh(m_Settings, CreateProcessor(), CreatePluginGUI(), GetProductInfo(),
+                                  GetDefaultOutputRefreshRate());
+    fresh.Connect();
+    LoadStateText(*fresh, text);
+    // Each byte outside a well-formed sequence is replaced.
+    EXPECT_STREQ(fresh->GetProgramName(), "Caf\xC3\xA9 \xEF\xBF\xBD \xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(fresh->GetMIDIController().GetInputCCSettings().GetAt(3).GetChannel(), 5);
     EXPECT_EQ(SaveText(*fresh), text);
 }
 

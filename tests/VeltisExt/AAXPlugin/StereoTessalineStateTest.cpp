@@ -69,26 +69,29 @@ TEST_F(StereoTessalineTest, ActiveChunkComparesEqualUntilAChange)
     EXPECT_FALSE(equal);
 }
 
-TEST_F(StereoTessalineTest, DamagedStateChunksRestoreNothing)
+TEST_F(StereoTessalineTest, DamagedStateChunksRestoreNothingAndAreRefused)
 {
     CHostInstance& instance = NewInstance();
     SetByText(instance, "Gain 5 (L)", "3");
     const std::vector<unsigned char> before = Save(instance);
     const std::string text = TextOf(before);
 
-    struct Case { const char* name; int32_t declared; std::string data; };
+    struct Case { const char* name; int32_t declared; std::string data; int32_t result; };
     std::mt19937 random(7);
     std::string noise(900, '\0');
     for (char& c : noise)
         c = static_cast<char>(random());
     const std::string other = "<?xml version=\"1.0\" ?><Preset><inputParams><paramCount>65</paramCount><param40>9</param40>";
+    const std::string notUtf8 = "<Preset><progName>\x80</progName><MIDIInputDefault>0</MIDIInputDefault></Preset>";
     const Case kCases[] = {
-        {"declared size 0", 0, text},
-        {"declared size 60", 60, text},
-        {"declared size beyond the text", static_cast<int32_t>(text.size() + 500), text},
-        {"text without its NUL", static_cast<int32_t>(other.size() + 60), other + "</inputParams></Preset>"},
-        {"random bytes", static_cast<int32_t>(noise.size() + 60), noise},
-        {"negative size", -100, text},
+        {"declared size 0", 0, text, -20004},
+        {"declared size 60", 60, text, -20004},
+        // The text ends at its NUL: the same state is restored.
+        {"declared size beyond the text", static_cast<int32_t>(text.size() + 500), text, 0},
+        {"text without its NUL", static_cast<int32_t>(other.size() + 60), other + "</inputParams></Preset>", -20004},
+        {"random bytes", static_cast<int32_t>(noise.size() + 60), noise, -20004},
+        {"negative size", -100, text, -20004},
+        {"a name that is not UTF-8", static_cast<int32_t>(notUtf8.size() + 61), notUtf8, -20004},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
@@ -98,7 +101,7 @@ TEST_F(StereoTessalineTest, DamagedStateChunksRestoreNothing)
         record.Get()->m_Size = c.declared;
         record.Get()->m_Identifier = kStateChunkId;
         memcpy(record.m_Memory + kAAXChunkHeaderSize, c.data.data(), c.data.size());
-        EXPECT_EQ(instance.GetEffect()->SetChunk(kStateChunkId, record.Get()), 0);
+        EXPECT_EQ(instance.GetEffect()->SetChunk(kStateChunkId, record.Get()), c.result);
         bool equal = true;
         EXPECT_EQ(instance.GetEffect()->CompareActiveChunk(record.Get(), &equal), 0);
         // Only a text ending in a NUL at the declared end can compare equal (as the same text).
@@ -107,6 +110,48 @@ TEST_F(StereoTessalineTest, DamagedStateChunksRestoreNothing)
         }
         EXPECT_EQ(Save(instance), before);
     }
+}
+
+// Records exactly as long as the host allocates them (56 + the declared size), with every byte after
+// the text not NUL: a comparison or a restore that read beyond the declared text runs off the record.
+TEST_F(StereoTessalineTest, StateChunkComparesEqualToItselfAndReadsNoFurtherThanItsText)
+{
+    CHostInstance& instance = NewInstance();
+    SetByText(instance, "Gain 3 (L)", "2");
+    AAX_IACFEffectParameters* effect = instance.GetEffect();
+    uint32_t size = 0;
+    ASSERT_EQ(effect->GetChunkSize(kStateChunkId, &size), 0);
+    CExactRecord saved(size);
+    saved.Get()->m_Identifier = kStateChunkId;
+    ASSERT_EQ(effect->GetChunk(kStateChunkId, saved.Get()), 0);
+    bool equal = false;
+    EXPECT_EQ(effect->CompareActiveChunk(saved.Get(), &equal), 0);
+    EXPECT_TRUE(equal);
+    EXPECT_EQ(effect->SetChunk(kStateChunkId, saved.Get()), 0);
+    EXPECT_EQ(effect->CompareActiveChunk(saved.Get(), &equal), 0);
+    EXPECT_TRUE(equal);
+    const std::string text(reinterpret_cast<const char*>(saved.m_Memory + kAAXChunkHeaderSize));
+
+    struct Case { const char* name; uint32_t declared; std::string data; };
+    const Case kCases[] = {
+        // Its last byte is the one after the NUL.
+        {"declared one byte too long", size + 1, text + '\0'},
+        {"text that lost its final NUL", size, text + '\n'},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        CExactRecord record(c.declared);
+        memcpy(record.m_Memory, saved.m_Memory, kAAXChunkHeaderSize);
+        record.Get()->m_Size = static_cast<int32_t>(c.declared);
+        memset(record.m_Memory + kAAXChunkHeaderSize, 'x', c.declared);
+        memcpy(record.m_Memory + kAAXChunkHeaderSize, c.data.data(), c.data.size());
+        equal = true;
+        EXPECT_EQ(effect->CompareActiveChunk(record.Get(), &equal), 0);
+        EXPECT_FALSE(equal);
+        effect->SetChunk(kStateChunkId, record.Get());
+    }
+    EXPECT_EQ(effect->CompareActiveChunk(saved.Get(), &equal), 0);
+    EXPECT_TRUE(equal);
 }
 
 TEST_F(StereoTessalineTest, ChunkOfAnotherIdentifierIsIgnoredBySetChunk)

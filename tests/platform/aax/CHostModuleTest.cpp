@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
 
 #include <memory>
 
@@ -354,6 +358,39 @@ TEST(CHostModuleTest, ChunksRoundTripThroughFilesAndDamagedFilesAreRefused)
         EXPECT_FALSE(instance->GetLastError().empty());
     }
     EXPECT_FALSE(LoadChunkFile(folder.Join("none.chunk"), loadedChunk, error));
+}
+
+TEST(CHostModuleTest, AFailedChunkFileSaveLeavesThePreviousChunk)
+{
+    CLoadedModule loaded;
+    std::unique_ptr<CHostInstance> instance = loaded.NewInitializedInstance();
+    ASSERT_TRUE(instance);
+    std::vector<unsigned char> saved;
+    ASSERT_EQ(instance->SaveChunk(AAXFourCharCode("fxst"), saved), AAXResult::kSuccess);
+    VeltisTest::CTemporaryFolder folder;
+    const std::string path = folder.Join("state.chunk");
+    std::string error;
+    ASSERT_TRUE(SaveChunkFile(path, saved, error)) << error;
+
+    std::vector<unsigned char> larger(kAAXChunkHeaderSize + (1 << 16), 'p');
+    const int32_t declared = 1 << 16;
+    memcpy(larger.data(), &declared, sizeof declared);
+    // A file-size limit holds for the whole process, so the failing save runs in a child; there the
+    // write fails part-way, as on a full disk.
+    EXPECT_EXIT(
+        {
+            rlimit limit;
+            limit.rlim_cur = limit.rlim_max = 4096;
+            signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::string childError;
+            std::_Exit(SaveChunkFile(path, larger, childError) ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::vector<unsigned char> loadedChunk;
+    ASSERT_TRUE(LoadChunkFile(path, loadedChunk, error)) << error;
+    EXPECT_EQ(loadedChunk, saved);
+    EXPECT_EQ(instance->RestoreChunk(loadedChunk), AAXResult::kSuccess);
 }
 
 TEST(CHostModuleTest, EachInjectedFaultGivesItsResultAndLeavesNothingBehind)

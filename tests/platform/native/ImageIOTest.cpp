@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <fstream>
@@ -241,6 +242,114 @@ TEST_F(ImageIOTest, LimitsAreCheckedBeforeAllocating)
     EXPECT_GE(LargestAllocationDecoding(ReadBytes(Fixture("rgb.jpg")), image), size_t(4 * 4 * 3));
     CGImageRelease(image);
 #endif
+}
+
+// The fixtures cut after their header, or halfway through their pixel data; optionally with a header
+// that declares 16384 x 4096 pixels.
+struct STruncatedImage {
+    std::string name;
+    std::vector<uint8_t> bytes;
+};
+
+std::vector<STruncatedImage> TruncatedImages()
+{
+    struct Format {
+        const char* name;
+        const char* file;
+        size_t header;    // bytes before the pixel data
+        size_t data;      // bytes of pixel data
+        void (*declareLarge)(std::vector<uint8_t>&);
+    };
+    const Format kFormats[] = {
+        {"BMP", "rgb.bmp", 54, 16,
+         [](std::vector<uint8_t>& bytes) {
+             const uint8_t width[] = {0x00, 0x40, 0, 0}, height[] = {0x00, 0x10, 0, 0};
+             std::copy(width, width + 4, bytes.begin() + 18);
+             std::copy(height, height + 4, bytes.begin() + 22);
+         }},
+        // Up to the end of the scan header; the entropy-coded data, then the end marker.
+        {"JPEG", "rgb.jpg", 623, 9,
+         [](std::vector<uint8_t>& bytes) {
+             // The frame header at 158: marker, length, precision, height, width.
+             const uint8_t size[] = {0x10, 0x00, 0x40, 0x00};
+             std::copy(size, size + 4, bytes.begin() + 158 + 5);
+         }},
+        // Signature and header chunk; the data chunk's length, type and data.
+        {"PNG", "rgb.png", 33, 8 + 18, [](std::vector<uint8_t>& bytes) { SetPngHeaderSize(bytes, 16384, 4096); }},
+    };
+    std::vector<STruncatedImage> images;
+    for (const Format& f : kFormats) {
+        const std::vector<uint8_t> whole = ReadBytes(Fixture(f.file));
+        for (bool large : {false, true}) {
+            std::vector<uint8_t> bytes = whole;
+            if (large)
+                f.declareLarge(bytes);
+            const std::string size = large ? ", 16384 x 4096" : "";
+            images.push_back({std::string(f.name) + " header only" + size,
+                              std::vector<uint8_t>(bytes.begin(), bytes.begin() + f.header)});
+            images.push_back({std::string(f.name) + " half the data" + size,
+                              std::vector<uint8_t>(bytes.begin(), bytes.begin() + f.header + f.data / 2)});
+        }
+    }
+    return images;
+}
+
+TEST_F(ImageIOTest, FilesCutShortGiveNoImage)
+{
+    for (const STruncatedImage& image : TruncatedImages()) {
+        SCOPED_TRACE(image.name);
+        EXPECT_EQ(CreateImageFromFileData(image.bytes.data(), image.bytes.size()), nullptr);
+        EXPECT_EQ(Harness::LiveObjects(), 0u);
+    }
+#if defined(VELTIS_ALLOCATION_HOOKS)
+    // A BMP is measured against its header before any pixel memory is taken.
+    for (const STruncatedImage& image : TruncatedImages()) {
+        if (image.name.compare(0, 3, "BMP") != 0)
+            continue;
+        SCOPED_TRACE(image.name);
+        CGImageRef decoded = nullptr;
+        EXPECT_LT(LargestAllocationDecoding(image.bytes, decoded), size_t(1) << 20);
+        EXPECT_EQ(decoded, nullptr);
+    }
+#endif
+}
+
+// A GIF's logical screen may be far larger than its frames: it decodes to the screen, which is what
+// the limits are checked against.
+TEST_F(ImageIOTest, AGifDecodesToItsLogicalScreenWithinTheLimits)
+{
+    const std::vector<uint8_t> gif = ReadBytes(Fixture("one.gif"));
+    const auto withScreen = [&gif](uint16_t width, uint16_t height) {
+        std::vector<uint8_t> bytes = gif;
+        bytes[6] = uint8_t(width);
+        bytes[7] = uint8_t(width >> 8);
+        bytes[8] = uint8_t(height);
+        bytes[9] = uint8_t(height >> 8);
+        return bytes;
+    };
+    const std::vector<uint8_t> wide = withScreen(300, 200);
+    CGImageRef image = CreateImageFromFileData(wide.data(), wide.size());
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(CGImageGetWidth(image), 300u);
+    EXPECT_EQ(CGImageGetHeight(image), 200u);
+    EXPECT_EQ(CGImageGetBitsPerPixel(image), 32u);
+    EXPECT_EQ(DrawnPixels(image)[0], 0xFFFF0000u);
+    CGImageRelease(image);
+
+    struct Case { const char* name; std::vector<uint8_t> bytes; };
+    const Case kBeyond[] = {{"16385 x 1", withScreen(16385, 1)}, {"8193 x 8193", withScreen(8193, 8193)}};
+    for (const Case& c : kBeyond) {
+        SCOPED_TRACE(c.name);
+        const std::vector<uint8_t>& bytes = c.bytes;
+#if defined(VELTIS_ALLOCATION_HOOKS)
+        CGImageRef decoded = nullptr;
+        EXPECT_LT(LargestAllocationDecoding(bytes, decoded), size_t(1) << 20);
+        EXPECT_EQ(decoded, nullptr);
+#else
+        EXPECT_EQ(CreateImageFromFileData(bytes.data(), bytes.size()), nullptr);
+#endif
+    }
+    EXPECT_EQ(Harness::LiveObjects(), 0u);
 }
 
 TEST_F(ImageIOTest, OnlyReadableRegularFilesMakeASource)

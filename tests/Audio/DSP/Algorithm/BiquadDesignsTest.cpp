@@ -117,6 +117,36 @@ TEST(BiquadDesignsTest, EveryKindMatchesTheTextbookFormOverAGrid)
     }
 }
 
+// A peak whose bandwidth is missing or too narrow would put its poles on the unit circle (or make
+// every coefficient NaN): it takes the minimum bandwidth.
+TEST(BiquadDesignsTest, PeakBandwidthsBelowTheMinimumTakeTheMinimum)
+{
+    struct Case { const char* name; float halfBandwidth; };
+    const Case kCases[] = {
+        {"NaN", std::numeric_limits<float>::quiet_NaN()},
+        {"zero", 0.0f},
+        {"negative", -0.5f},
+        {"below the minimum", 1e-4f},
+    };
+    const double fs = 48000.0;
+    for (float frequency : {100.0f, 2000.0f}) {
+        const CCoefficients expected =
+            Reference(kPeak, fs, frequency, 12.0f, static_cast<float>(2.0 * kMinHalfBandwidth));
+        for (const Case& c : kCases) {
+            SCOPED_TRACE(testing::Message() << c.name << " at " << frequency << " Hz");
+            CBiquad actual;
+            DesignPeak({FrequencyToOmega(1.0 / fs, frequency), c.halfBandwidth, PeakGainToFactor(12.0f)}, actual);
+            for (double coefficient : {actual.b0, actual.b1, actual.b2, actual.c1, actual.c2})
+                EXPECT_TRUE(std::isfinite(coefficient));
+            ExpectRelativelyNear(actual.b0, expected.b0, 1e-6);
+            ExpectRelativelyNear(actual.b1, expected.b1, 1e-6);
+            ExpectRelativelyNear(actual.b2, expected.b2, 1e-6);
+            ExpectRelativelyNear(actual.c1, expected.c1, 1e-6);
+            ExpectRelativelyNear(actual.c2, expected.c2, 1e-6);
+        }
+    }
+}
+
 TEST(BiquadDesignsTest, LowPassAtOneKilohertzAndFortyEightKilohertz)
 {
     const CBiquad biquad = Design(kLowPass, 48000.0, 1000.0f, 0.0f, 1.0f);
