@@ -2,6 +2,7 @@
 
 #include "PluginsFilters/CFlatPreset.h"
 #include "Veltis/Audio/DSP/AudioStreamOperations.h"
+#include "Veltis/Audio/DSP/CAudioStreams.h"
 #include "Veltis/Audio/DSP/CEmptyStreams.h"
 #include "Veltis/Audio/DSP/CProcessInfo.h"
 #include "Veltis/Audio/DSP/Filters/CMonoBlock.h"
@@ -209,6 +210,21 @@ void RunCascade(const CPendingStage* stages, int count, float* samples, long ste
     }
 }
 
+// An in-place stage. One steadily out of the path and past its tail only keeps its values current: the
+// base filter's silence path over no stream, while the block passes unchanged.
+void RunStage(CFilterBypassManagerBase& bypass, CBaseCoreDSPFilter& filter, const CProcessContext& context)
+{
+    if (bypass.IsFading() || bypass.IsActive() || filter.GetSilentSamples() < filter.GetTailLength()) {
+        bypass.Process(filter, context);
+        return;
+    }
+    Veltis::Audio::DSP::CAudioStreams none(0, nullptr);
+    CProcessContext values = context;
+    values.m_Inputs = nullptr;
+    values.m_Outputs = &none;
+    filter.ProcessSilence(values);
+}
+
 void SetOne(CTessaline::CDynamicParamsValues& out, float value)
 {
     out.SetSize(1, false);
@@ -350,7 +366,7 @@ void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outp
     m_postGain.DoProcess(outputs, outputs, count, &m_variations);
 
     const CProcessContext limiterContext = {&outputs, &outputs, count, nullptr, nullptr};
-    m_limiterBypass.Process(m_limiter, limiterContext);
+    RunStage(m_limiterBypass, m_limiter, limiterContext);
 
     if (n > 0) {
         m_variations.SetCount(1);
@@ -475,13 +491,12 @@ void CTessaline::ProcessChain(IAudioStreams& streams, int count, const IParamsVa
         const CProcessContext context = {work, work, workCount, &m_variations, nullptr};
         CFilterBypassManagerBase& bypass = *m_chain[i].m_bypass;
         const bool steady = !bypass.IsFading();
-        // A steady bypass only keeps its filter current on silence: the block passes unchanged.
-        if (steady && !bypass.IsActive()) {
-            bypass.Process(*m_chain[i].m_filter, context);
-            continue;
-        }
         CBiquadFilter* const section = GetChainSection(i);
         Veltis::Audio::DSP::Filters::CFastCompressor* const compressor = GetChainCompressor(i);
+        if (steady && !bypass.IsActive()) {
+            RunStage(bypass, section ? static_cast<CBaseCoreDSPFilter&>(*section) : *compressor, context);
+            continue;
+        }
         // Only steady bypassed stages, which leave the samples alone, can lie between the two.
         const bool joinsSection = compressor && pendingCount > 0 && !pending[pendingCount - 1].m_Compressor;
         if (steady && samples && m_variations.GetCount() < 2 && (section || joinsSection)) {
