@@ -16,7 +16,8 @@ class CBiquadPair {
 public:
     typedef double Lanes __attribute__((vector_size(16)));
     typedef float FloatLanes __attribute__((vector_size(8)));
-    typedef uint32_t BitLanes __attribute__((vector_size(8)));
+    typedef int32_t MaskLanes __attribute__((vector_size(8)));
+    typedef int64_t WideMaskLanes __attribute__((vector_size(16)));
 
     void Load(const CBiquad& left, const CBiquad& right)
     {
@@ -44,42 +45,34 @@ public:
         right.y2 = y2[1];
     }
 
-    FloatLanes ProcessSample(FloatLanes input)
+    // Forced inline: a call would keep the sections' state in memory across the callers' sample loops.
+    __attribute__((always_inline)) FloatLanes ProcessSample(FloatLanes input)
     {
         const Lanes x = __builtin_convertvector(input, Lanes);
         Lanes acc = (((x2 * b2 + x1 * b1) + y1 * c1) + y2 * c2) + x * b0;
         FloatLanes out = __builtin_convertvector(acc, FloatLanes);
-        BitLanes exponent;
+        // The exponent fields of both outputs: all 0 (zero, subnormal) or all 1 (not finite) are rare.
+        MaskLanes exponent;
         __builtin_memcpy(&exponent, &out, sizeof exponent);
-        exponent = (exponent >> 23) & 0xFFu;
-        // The one unsigned comparison of IsZeroSubnormalOrNotFinite, in both lanes.
-        const auto rare = exponent - 1u >= 254u;
-        // The rare lanes as the scalar section treats them, inline for the reason CBiquad gives.
-        if (__builtin_expect((rare[0] | rare[1]) != 0, 0)) {
-            Lanes keep = Lanes{1.0, 1.0};
-            for (int lane = 0; lane < 2; ++lane) {
-                if (!rare[lane])
-                    continue;
-                if (exponent[lane] == 0u) {
-                    out[lane] = 0.0f;
-                    acc[lane] = 0.0;
-                } else {
-                    keep[lane] = 0.0;
-                }
-            }
-            if (keep[0] == 0.0 || keep[1] == 0.0) {
-                // A non-finite lane restarts its whole history and is written unchanged.
-                Lanes nx1 = x, nx2 = x1, ny1 = acc, ny2 = y1;
-                for (int lane = 0; lane < 2; ++lane) {
-                    if (keep[lane] == 0.0)
-                        nx1[lane] = nx2[lane] = ny1[lane] = ny2[lane] = 0.0;
-                }
-                x2 = nx2;
-                x1 = nx1;
-                y2 = ny2;
-                y1 = ny1;
-                return out;
-            }
+        exponent &= 0x7F800000;
+        const MaskLanes zero = exponent == 0;
+        const MaskLanes rare = zero | (exponent == 0x7F800000);
+        int64_t any;
+        __builtin_memcpy(&any, &rare, sizeof any);
+        if (__builtin_expect(any != 0, 0)) {
+            // As the scalar section: a zero or subnormal output is written and fed back as 0; a non-finite
+            // one is written unchanged and restarts that lane's whole history.
+            MaskLanes bits;
+            __builtin_memcpy(&bits, &out, sizeof bits);
+            bits &= ~zero;
+            __builtin_memcpy(&out, &bits, sizeof out);
+            acc = (Lanes)((WideMaskLanes)acc & ~__builtin_convertvector(zero, WideMaskLanes));
+            const WideMaskLanes keep = ~__builtin_convertvector(rare & ~zero, WideMaskLanes);
+            x2 = (Lanes)((WideMaskLanes)x1 & keep);
+            x1 = (Lanes)((WideMaskLanes)x & keep);
+            y2 = (Lanes)((WideMaskLanes)y1 & keep);
+            y1 = (Lanes)((WideMaskLanes)acc & keep);
+            return out;
         }
         x2 = x1;
         x1 = x;
