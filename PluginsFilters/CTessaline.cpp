@@ -276,10 +276,15 @@ void RunCascade(Pass pass, int count)
 // base filter's silence path over no stream, while the block passes unchanged.
 void RunStage(CFilterBypassManagerBase& bypass, CBaseCoreDSPFilter& filter, const CProcessContext& context)
 {
-    if (bypass.IsFading() || bypass.IsActive() || filter.GetSilentSamples() < filter.GetTailLength()) {
+    const int64_t silent = filter.GetSilentSamples();
+    if (bypass.IsFading() || bypass.IsActive() || silent < filter.GetTailLength()) {
         bypass.Process(filter, context);
         return;
     }
+    // Without values, a filter that has passed a silent block since it last ran has cleared its state
+    // already and has nothing to keep current; only its silence counter would move.
+    if (silent > 0 && (!context.m_Variations || context.m_Variations->GetCount() == 0))
+        return;
     Veltis::Audio::DSP::CAudioStreams none(0, nullptr);
     CProcessContext values = context;
     values.m_Inputs = nullptr;
@@ -301,9 +306,9 @@ CTessaline::CTessaline()
       m_fadeStep(0.0f), m_fadeGain(1.0f), m_pendingValues(kParamsCount), m_oversampler(6),
       m_outputValues(kOutputsCount), m_outputCurves(kCurvesCount), m_totalGain(0, 0), m_totalGainDb(2, 0),
       m_lowResponse(1, 0), m_highResponse(1, 0), m_legacyPresets(nullptr), m_curvesNeedRefresh(false),
-      m_curvesDirty(kCurvesCount), m_itemValues(kMaxItemValues), m_blockOutputs(nullptr), m_blockCount(0),
-      m_blockVariations(nullptr), m_pending(), m_pendingCount(0), m_pendingSamples(nullptr), m_pendingStep(0),
-      m_pendingLength(0)
+      m_curvesDirty(kCurvesCount), m_itemValues(kMaxItemValues), m_sections(), m_stageCompressors(),
+      m_blockOutputs(nullptr), m_blockCount(0), m_blockVariations(nullptr), m_pending(), m_pendingCount(0),
+      m_pendingSamples(nullptr), m_pendingStep(0), m_pendingLength(0)
 {
     SetOutputCurvesInfo(Descriptors().m_curves);
     SetOutputParamsInfo(Descriptors().m_outputs);
@@ -322,9 +327,9 @@ CTessaline::CTessaline(const CTessaline& other)
       m_pendingValues(other.m_pendingValues), m_oversampler(6), m_outputValues(other.m_outputValues),
       m_outputCurves(kCurvesCount), m_totalGain(0, 0), m_totalGainDb(2, 0), m_lowResponse(1, 0),
       m_highResponse(1, 0), m_legacyPresets(nullptr), m_curvesNeedRefresh(other.m_curvesNeedRefresh),
-      m_curvesDirty(other.m_curvesDirty), m_itemValues(kMaxItemValues), m_blockOutputs(nullptr), m_blockCount(0),
-      m_blockVariations(nullptr), m_pending(), m_pendingCount(0), m_pendingSamples(nullptr), m_pendingStep(0),
-      m_pendingLength(0)
+      m_curvesDirty(other.m_curvesDirty), m_itemValues(kMaxItemValues), m_sections(), m_stageCompressors(),
+      m_blockOutputs(nullptr), m_blockCount(0), m_blockVariations(nullptr), m_pending(), m_pendingCount(0),
+      m_pendingSamples(nullptr), m_pendingStep(0), m_pendingLength(0)
 {
     for (int i = 0; i < kBandsCount; ++i)
         m_peaks[i] = other.m_peaks[i];
@@ -353,6 +358,8 @@ void CTessaline::SetUp()
     for (int i = 0; i < kChainLength; ++i) {
         m_chain[i].m_bypass = new CFilterBypassManagerBase(&m_dryBuffers);
         m_chain[i].m_filter = filters[i];
+        m_sections[i] = GetChainSection(i);
+        m_stageCompressors[i] = GetChainCompressor(i);
     }
 
     for (int i = 0; i < kCompressorsCount; ++i)
@@ -640,28 +647,35 @@ void CTessaline::ProcessChain(IAudioStreams& streams, int count, const IParamsVa
     m_pendingSamples = samples;
     m_pendingStep = step;
     m_pendingLength = workCount;
+    m_variations.SetCount(0);
     for (int i = 0; i < kChainLength; ++i) {
-        m_variations.SetCount(n);
-        for (int j = 0; j < n; ++j)
-            MapChainItemParams(i, variations->GetAt(j), m_variations.GetAt(j), j);
-        TrimParamsVariations(m_variations);
-        if (m_oversampling)
-            AdaptParamsVariationsToDoubleRate(m_variations);
+        if (n > 0) {
+            m_variations.SetCount(n);
+            for (int j = 0; j < n; ++j)
+                MapChainItemParams(i, variations->GetAt(j), m_variations.GetAt(j), j);
+            TrimParamsVariations(m_variations);
+            if (m_oversampling)
+                AdaptParamsVariationsToDoubleRate(m_variations);
+        }
         const CProcessContext context = {work, work, workCount, &m_variations, nullptr};
         CFilterBypassManagerBase& bypass = *m_chain[i].m_bypass;
         const bool steady = !bypass.IsFading();
-        CBiquadFilter* const section = GetChainSection(i);
-        Veltis::Audio::DSP::Filters::CFastCompressor* const compressor = GetChainCompressor(i);
+        CBiquadFilter* const section = m_sections[i];
+        Veltis::Audio::DSP::Filters::CFastCompressor* const compressor = m_stageCompressors[i];
+        CBaseCoreDSPFilter& stage = section ? static_cast<CBaseCoreDSPFilter&>(*section) : *compressor;
         if (steady && !bypass.IsActive()) {
-            RunStage(bypass, section ? static_cast<CBaseCoreDSPFilter&>(*section) : *compressor, context);
+            RunStage(bypass, stage, context);
             continue;
         }
         // Only steady bypassed stages, which leave the samples alone, can lie between the two.
         const bool joinsSection = compressor && pendingCount > 0 && !pending[pendingCount - 1].m_Compressor;
         if (steady && samples && m_variations.GetCount() < 2 && (section || joinsSection)) {
-            // An empty block applies the block's values as the full one would.
-            const CProcessContext settings = {work, work, 0, &m_variations, nullptr};
-            m_chain[i].m_filter->Process(settings);
+            // An empty block applies the block's values as the full one would; without values and with
+            // the stage's silence counter already at 0 it would change nothing.
+            if (m_variations.GetCount() > 0 || stage.GetSilentSamples() != 0) {
+                const CProcessContext settings = {work, work, 0, &m_variations, nullptr};
+                m_chain[i].m_filter->Process(settings);
+            }
             if (section)
                 pending[pendingCount++] = {&section->GetBiquad(), nullptr};
             else

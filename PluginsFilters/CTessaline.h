@@ -191,6 +191,9 @@ private:
     Veltis::CoreUtilities::TDynamicCollection<Veltis::Core::CDirty, Veltis::Core::IDirty> m_curvesDirty;
     // The one value set that SetParamsValues hands to each inner filter in turn.
     CDynamicParamsValues m_itemValues;
+    // Each chain item's section or compressor (the other null), looked up once.
+    Veltis::Audio::DSP::Filters::CBiquadFilter* m_sections[kChainLength];
+    Veltis::Audio::DSP::Filters::CFastCompressor* m_stageCompressors[kChainLength];
     // The block between BeginBlock and EndBlock, and the chain's last pass, not yet run.
     IAudioStreams* m_blockOutputs;
     int m_blockCount;
