@@ -413,8 +413,10 @@ void CTessaline::ReserveBuffers(int samples)
 void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
                            const IParamsVariations* variations)
 {
-    if (BeginBlock(inputs, outputs, count, variations))
+    if (BeginBlock(inputs, outputs, count, variations)) {
         EndBlock();
+        RunMeter();
+    }
 }
 
 void CTessaline::ProcessPair(CTessaline& left, const CProcessContext& leftContext, CTessaline& right,
@@ -441,9 +443,17 @@ void CTessaline::ProcessPair(CTessaline& left, const CProcessContext& leftContex
     }
     if (leftBegun)
         left.EndBlock();
-    left.PostProcess(leftContext);
     if (rightBegun)
         right.EndBlock();
+    const bool metered = leftBegun && rightBegun && left.m_blockCount == right.m_blockCount &&
+                         Veltis::Audio::DSP::Filters::CPeakMeter::ProcessPair(
+                             left.m_meter, left.m_blockOutputs->GetAt(0), right.m_meter,
+                             right.m_blockOutputs->GetAt(0), left.m_blockCount);
+    if (leftBegun && !metered)
+        left.RunMeter();
+    left.PostProcess(leftContext);
+    if (rightBegun && !metered)
+        right.RunMeter();
     right.PostProcess(rightContext);
 }
 
@@ -535,8 +545,9 @@ void CTessaline::EndBlock()
         MapMeterParams(variations->GetAt(0), m_variations.GetAt(0));
         m_meter.SetParamsValues(m_variations.GetAt(0));
     }
-    m_meter.DoProcess(outputs, outputs, count, nullptr);
 }
+
+void CTessaline::RunMeter() { m_meter.DoProcess(*m_blockOutputs, *m_blockOutputs, m_blockCount, nullptr); }
 
 void CTessaline::ApplyChainSettings(const IConstValues& values, bool fade)
 {

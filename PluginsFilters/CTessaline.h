@@ -133,7 +133,9 @@ private:
     // pass on.
     bool BeginBlock(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
                     const IParamsVariations* variations);
+    // Up to the meter, which RunMeter runs.
     void EndBlock();
+    void RunMeter();
     // The base filter's Process up to EndBlock.
     bool BeginProcess(const Veltis::Audio::DSP::CProcessContext& context);
     static bool SharesMemory(const Veltis::Audio::DSP::CProcessContext& left,
