@@ -21,6 +21,13 @@ public:
     const Veltis::DataModel::Objects::IConstProductInfo& GetObjectInfo() const override;
     const Veltis::Audio::DSP::ILegacyPresets& GetLegacyPresets() const override { return *m_legacyPresets; }
 
+protected:
+    void ProcessChannels(const Veltis::Audio::DSP::CProcessContext& left,
+                         const Veltis::Audio::DSP::CProcessContext& right) override
+    {
+        CTessaline::ProcessPair(GetLeftFilter(), left, GetRightFilter(), right);
+    }
+
 private:
     void MakePresets();
 

@@ -1,7 +1,9 @@
 #include "PluginsFilters/CTessaline.h"
 
 #include "PluginsFilters/CFlatPreset.h"
+#include "Veltis/Audio/DSP/Algorithm/CBiquadPair.h"
 #include "Veltis/Audio/DSP/AudioStreamOperations.h"
+#include "Veltis/Audio/DSP/CAudioStreams.h"
 #include "Veltis/Audio/DSP/CEmptyStreams.h"
 #include "Veltis/Audio/DSP/CProcessInfo.h"
 #include "Veltis/Audio/DSP/Filters/CMonoBlock.h"
@@ -135,78 +137,159 @@ const CTessalineDescriptors& Descriptors()
     return descriptors;
 }
 
-// A stage of a joint pass over the block: a section, or a section and the compressor after it.
-struct CPendingStage {
-    Veltis::Audio::DSP::Algorithm::CBiquad* m_Section;
-    Veltis::Audio::DSP::Filters::CFastCompressor* m_Compressor;
+typedef CTessaline::CPendingStage CPendingStage;
+typedef Veltis::Audio::DSP::Filters::CFastCompressor::CSampleState CCompressorState;
+
+// One channel's stages over its samples.
+struct CMonoPass {
+    const CPendingStage* m_Stages;
+    float* m_Samples;
+    long m_Step;
+    int m_Length;
+
+    bool IsCompressorStage(int i) const { return m_Stages[i].m_Compressor != nullptr; }
+    void Skip(int count) { m_Stages += count; }
+
+    // Samples through N stages, sample by sample: the same bits as one stage after the other over the
+    // whole block, while their recursions, each bound by its own latency, overlap in time.
+    template <int N, bool Compressors>
+    void Run() const
+    {
+        Veltis::Audio::DSP::Algorithm::CBiquad local[N];
+        CCompressorState states[N];
+        for (int i = 0; i < N; ++i) {
+            local[i] = *m_Stages[i].m_Section;
+            if constexpr (Compressors)
+                states[i] = m_Stages[i].m_Compressor->LoadSampleState();
+        }
+        for (int k = 0; k < m_Length; ++k) {
+            float x = m_Samples[k * m_Step];
+            for (int i = 0; i < N; ++i) {
+                x = local[i].ProcessSample(x);
+                if constexpr (Compressors)
+                    x = m_Stages[i].m_Compressor->ProcessSample(states[i], x);
+            }
+            m_Samples[k * m_Step] = x;
+        }
+        for (int i = 0; i < N; ++i) {
+            *m_Stages[i].m_Section = local[i];
+            if constexpr (Compressors)
+                m_Stages[i].m_Compressor->StoreSampleState(states[i]);
+        }
+    }
 };
 
-// Runs samples through N stages, sample by sample: the same bits as one stage after the other over the
-// whole block, while their recursions, each bound by its own latency, overlap in time.
-template <int N, bool Compressors>
-void RunStages(const CPendingStage* stages, float* samples, long step, int length)
-{
-    typedef Veltis::Audio::DSP::Filters::CFastCompressor::CSampleState CCompressorState;
-    Veltis::Audio::DSP::Algorithm::CBiquad local[N];
-    CCompressorState states[N];
-    for (int i = 0; i < N; ++i) {
-        local[i] = *stages[i].m_Section;
-        if constexpr (Compressors)
-            states[i] = stages[i].m_Compressor->LoadSampleState();
+// The stages of both channels, of the same kinds in the same order, over their samples: the sections
+// of a place in the two lanes of a vector, the compressors one channel after the other within each
+// sample.
+struct CPairPass {
+    CMonoPass m_Left;
+    CMonoPass m_Right;
+
+    bool IsCompressorStage(int i) const { return m_Left.IsCompressorStage(i); }
+    void Skip(int count)
+    {
+        m_Left.Skip(count);
+        m_Right.Skip(count);
     }
-    for (int k = 0; k < length; ++k) {
-        float x = samples[k * step];
+
+    template <int N, bool Compressors>
+    void Run() const
+    {
+        typedef Veltis::Audio::DSP::Algorithm::CBiquadPair CPair;
+        const CPendingStage* const left = m_Left.m_Stages;
+        const CPendingStage* const right = m_Right.m_Stages;
+        CPair pairs[N];
+        CCompressorState leftStates[N], rightStates[N];
         for (int i = 0; i < N; ++i) {
-            x = local[i].ProcessSample(x);
-            if constexpr (Compressors)
-                x = stages[i].m_Compressor->ProcessSample(states[i], x);
+            pairs[i].Load(*left[i].m_Section, *right[i].m_Section);
+            if constexpr (Compressors) {
+                leftStates[i] = left[i].m_Compressor->LoadSampleState();
+                rightStates[i] = right[i].m_Compressor->LoadSampleState();
+            }
         }
-        samples[k * step] = x;
+        float* const l = m_Left.m_Samples;
+        float* const r = m_Right.m_Samples;
+        const long ls = m_Left.m_Step, rs = m_Right.m_Step;
+        for (int k = 0; k < m_Left.m_Length; ++k) {
+            CPair::FloatLanes x = {l[k * ls], r[k * rs]};
+            for (int i = 0; i < N; ++i) {
+                x = pairs[i].ProcessSample(x);
+                if constexpr (Compressors)
+                    x = CPair::FloatLanes{left[i].m_Compressor->ProcessSample(leftStates[i], x[0]),
+                                          right[i].m_Compressor->ProcessSample(rightStates[i], x[1])};
+            }
+            l[k * ls] = x[0];
+            r[k * rs] = x[1];
+        }
+        for (int i = 0; i < N; ++i) {
+            pairs[i].Store(*left[i].m_Section, *right[i].m_Section);
+            if constexpr (Compressors) {
+                left[i].m_Compressor->StoreSampleState(leftStates[i]);
+                right[i].m_Compressor->StoreSampleState(rightStates[i]);
+            }
+        }
     }
-    for (int i = 0; i < N; ++i) {
-        *stages[i].m_Section = local[i];
-        if constexpr (Compressors)
-            stages[i].m_Compressor->StoreSampleState(states[i]);
-    }
-}
+};
 
 // A count of stages below N, as one pass.
-template <int N, bool Compressors>
-void RunFewer(const CPendingStage* stages, int count, float* samples, long step, int length)
+template <int N, bool Compressors, class Pass>
+void RunFewer(const Pass& pass, int count)
 {
     if constexpr (N > 1) {
         if (count == N - 1)
-            RunStages<N - 1, Compressors>(stages, samples, step, length);
+            pass.template Run<N - 1, Compressors>();
         else
-            RunFewer<N - 1, Compressors>(stages, count, samples, step, length);
+            RunFewer<N - 1, Compressors>(pass, count);
     }
 }
 
 // Passes of up to Max stages. Sections alone gain nothing beyond three; the compressors' recursions
 // are longer and go on overlapping up to the seven of a chain.
-template <int Max, bool Compressors>
-void RunGroups(const CPendingStage* stages, int count, float* samples, long step, int length)
+template <int Max, bool Compressors, class Pass>
+void RunGroups(Pass pass, int count)
 {
-    for (; count >= Max; count -= Max, stages += Max)
-        RunStages<Max, Compressors>(stages, samples, step, length);
-    RunFewer<Max, Compressors>(stages, count, samples, step, length);
+    for (; count >= Max; count -= Max, pass.Skip(Max))
+        pass.template Run<Max, Compressors>();
+    RunFewer<Max, Compressors>(pass, count);
 }
 
 // Consecutive stages of one kind run together.
-void RunCascade(const CPendingStage* stages, int count, float* samples, long step, int length)
+template <class Pass>
+void RunCascade(Pass pass, int count)
 {
     while (count > 0) {
-        const bool compressors = stages[0].m_Compressor != nullptr;
+        const bool compressors = pass.IsCompressorStage(0);
         int run = 1;
-        while (run < count && (stages[run].m_Compressor != nullptr) == compressors)
+        while (run < count && pass.IsCompressorStage(run) == compressors)
             ++run;
         if (compressors)
-            RunGroups<CTessaline::kCompressorsCount, true>(stages, run, samples, step, length);
+            RunGroups<CTessaline::kCompressorsCount, true>(pass, run);
         else
-            RunGroups<3, false>(stages, run, samples, step, length);
-        stages += run;
+            RunGroups<3, false>(pass, run);
+        pass.Skip(run);
         count -= run;
     }
+}
+
+// An in-place stage. One steadily out of the path and past its tail only keeps its values current: the
+// base filter's silence path over no stream, while the block passes unchanged.
+void RunStage(CFilterBypassManagerBase& bypass, CBaseCoreDSPFilter& filter, const CProcessContext& context)
+{
+    const int64_t silent = filter.GetSilentSamples();
+    if (bypass.IsFading() || bypass.IsActive() || silent < filter.GetTailLength()) {
+        bypass.Process(filter, context);
+        return;
+    }
+    // Without values, a filter that has passed a silent block since it last ran has cleared its state
+    // already and has nothing to keep current; only its silence counter would move.
+    if (silent > 0 && (!context.m_Variations || context.m_Variations->GetCount() == 0))
+        return;
+    Veltis::Audio::DSP::CAudioStreams none(0, nullptr);
+    CProcessContext values = context;
+    values.m_Inputs = nullptr;
+    values.m_Outputs = &none;
+    filter.ProcessSilence(values);
 }
 
 void SetOne(CTessaline::CDynamicParamsValues& out, float value)
@@ -223,7 +306,9 @@ CTessaline::CTessaline()
       m_fadeStep(0.0f), m_fadeGain(1.0f), m_pendingValues(kParamsCount), m_oversampler(6),
       m_outputValues(kOutputsCount), m_outputCurves(kCurvesCount), m_totalGain(0, 0), m_totalGainDb(2, 0),
       m_lowResponse(1, 0), m_highResponse(1, 0), m_legacyPresets(nullptr), m_curvesNeedRefresh(false),
-      m_fresh(true), m_curvesDirty(kCurvesCount), m_itemValues(kMaxItemValues)
+      m_fresh(true), m_curvesDirty(kCurvesCount), m_itemValues(kMaxItemValues), m_sections(), m_stageCompressors(),
+      m_blockOutputs(nullptr), m_blockCount(0), m_blockVariations(nullptr), m_pending(), m_pendingCount(0),
+      m_pendingSamples(nullptr), m_pendingStep(0), m_pendingLength(0)
 {
     SetOutputCurvesInfo(Descriptors().m_curves);
     SetOutputParamsInfo(Descriptors().m_outputs);
@@ -242,7 +327,10 @@ CTessaline::CTessaline(const CTessaline& other)
       m_pendingValues(other.m_pendingValues), m_oversampler(6), m_outputValues(other.m_outputValues),
       m_outputCurves(kCurvesCount), m_totalGain(0, 0), m_totalGainDb(2, 0), m_lowResponse(1, 0),
       m_highResponse(1, 0), m_legacyPresets(nullptr), m_curvesNeedRefresh(other.m_curvesNeedRefresh),
-      m_fresh(other.m_fresh), m_curvesDirty(other.m_curvesDirty), m_itemValues(kMaxItemValues)
+      m_fresh(other.m_fresh), m_curvesDirty(other.m_curvesDirty), m_itemValues(kMaxItemValues), m_sections(),
+      m_stageCompressors(),
+      m_blockOutputs(nullptr), m_blockCount(0), m_blockVariations(nullptr), m_pending(), m_pendingCount(0),
+      m_pendingSamples(nullptr), m_pendingStep(0), m_pendingLength(0)
 {
     for (int i = 0; i < kBandsCount; ++i)
         m_peaks[i] = other.m_peaks[i];
@@ -271,6 +359,8 @@ void CTessaline::SetUp()
     for (int i = 0; i < kChainLength; ++i) {
         m_chain[i].m_bypass = new CFilterBypassManagerBase(&m_dryBuffers);
         m_chain[i].m_filter = filters[i];
+        m_sections[i] = GetChainSection(i);
+        m_stageCompressors[i] = GetChainCompressor(i);
     }
 
     for (int i = 0; i < kCompressorsCount; ++i)
@@ -324,9 +414,92 @@ void CTessaline::ReserveBuffers(int samples)
 void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
                            const IParamsVariations* variations)
 {
+    if (BeginBlock(inputs, outputs, count, variations)) {
+        EndBlock();
+        RunMeter();
+    }
+}
+
+void CTessaline::ProcessPair(CTessaline& left, const CProcessContext& leftContext, CTessaline& right,
+                             const CProcessContext& rightContext)
+{
+    if (SharesMemory(leftContext, rightContext)) {
+        left.CBaseCoreDSPFilter::Process(leftContext);
+        right.CBaseCoreDSPFilter::Process(rightContext);
+        return;
+    }
+    const bool leftBegun = left.BeginProcess(leftContext);
+    const bool rightBegun = right.BeginProcess(rightContext);
+    if (leftBegun && rightBegun && left.m_pendingLength == right.m_pendingLength &&
+        left.m_pendingCount == right.m_pendingCount) {
+        int same = 0;
+        while (same < left.m_pendingCount &&
+               (left.m_pending[same].m_Compressor != nullptr) == (right.m_pending[same].m_Compressor != nullptr))
+            ++same;
+        if (same == left.m_pendingCount) {
+            RunCascade(CPairPass{left.GetPendingPass<CMonoPass>(), right.GetPendingPass<CMonoPass>()}, same);
+            left.m_pendingCount = 0;
+            right.m_pendingCount = 0;
+        }
+    }
+    if (leftBegun)
+        left.EndBlock();
+    if (rightBegun)
+        right.EndBlock();
+    const bool metered = leftBegun && rightBegun && left.m_blockCount == right.m_blockCount &&
+                         Veltis::Audio::DSP::Filters::CPeakMeter::ProcessPair(
+                             left.m_meter, left.m_blockOutputs->GetAt(0), right.m_meter,
+                             right.m_blockOutputs->GetAt(0), left.m_blockCount);
+    if (leftBegun && !metered)
+        left.RunMeter();
+    left.PostProcess(leftContext);
+    if (rightBegun && !metered)
+        right.RunMeter();
+    right.PostProcess(rightContext);
+}
+
+// Whether a channel writes memory the other reads or writes: the two must then run one after the other,
+// each block whole. Interleaved channels (one step, different offsets) share none.
+bool CTessaline::SharesMemory(const CProcessContext& left, const CProcessContext& right)
+{
+    const IAudioStream* streams[2][2] = {{nullptr, nullptr}, {nullptr, nullptr}};
+    const CProcessContext* contexts[2] = {&left, &right};
+    for (int c = 0; c < 2; ++c) {
+        if (contexts[c]->m_Inputs && contexts[c]->m_Inputs->GetCount() > 0)
+            streams[c][0] = &contexts[c]->m_Inputs->GetAt(0);
+        if (contexts[c]->m_Outputs && contexts[c]->m_Outputs->GetCount() > 0)
+            streams[c][1] = &contexts[c]->m_Outputs->GetAt(0);
+    }
+    const int count = left.m_Count > right.m_Count ? left.m_Count : right.m_Count;
+    auto overlap = [count](const IAudioStream* a, const IAudioStream* b) {
+        if (!a || !b || !a->GetBuffer() || !b->GetBuffer())
+            return false;
+        const float* const pa = a->GetBuffer();
+        const float* const pb = b->GetBuffer();
+        const long sa = a->GetStep(), sb = b->GetStep();
+        const float* const ea = pa + (count > 0 ? (count - 1) * sa : 0);
+        const float* const eb = pb + (count > 0 ? (count - 1) * sb : 0);
+        if (sa < 0 || sb < 0 || ea < pb || eb < pa)
+            return sa < 0 || sb < 0;
+        return !(sa == sb && sa > 0 && (pa - pb) % sa != 0);
+    };
+    return overlap(streams[0][1], streams[1][0]) || overlap(streams[0][1], streams[1][1]) ||
+           overlap(streams[1][1], streams[0][0]);
+}
+
+bool CTessaline::BeginProcess(const CProcessContext& context)
+{
+    m_SilentSamples = 0;
+    return context.m_Inputs && context.m_Outputs &&
+           BeginBlock(*context.m_Inputs, *context.m_Outputs, context.m_Count, context.m_Variations);
+}
+
+bool CTessaline::BeginBlock(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
+                            const IParamsVariations* variations)
+{
     // An empty block changes nothing: a fade that has not moved yet would otherwise count as ended.
     if (outputs.GetCount() == 0 || count <= 0)
-        return;
+        return false;
     // A block without an input stream is silence.
     const Veltis::Audio::DSP::CEmptyStreams silence(1, count);
     const IConstAudioStreams& in = inputs.GetCount() > 0 ? inputs : silence;
@@ -347,6 +520,22 @@ void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outp
     m_preGain.DoProcess(in, outputs, count, &m_variations);
 
     ProcessOversamplingSwitch(outputs, count, variations);
+    m_blockOutputs = &outputs;
+    m_blockCount = count;
+    m_blockVariations = variations;
+    return true;
+}
+
+void CTessaline::EndBlock()
+{
+    RunCascade(GetPendingPass<CMonoPass>(), m_pendingCount);
+    m_pendingCount = 0;
+    IAudioStreams& outputs = *m_blockOutputs;
+    const int count = m_blockCount;
+    const IParamsVariations* const variations = m_blockVariations;
+    const int n = variations ? variations->GetCount() : 0;
+    if (m_oversampling)
+        m_oversampler.Downsample(m_oversampleBuffer.GetStorage()[0].GetBuffer(), outputs.GetAt(0), count);
 
     m_variations.SetCount(n);
     for (int j = 0; j < n; ++j)
@@ -355,15 +544,16 @@ void CTessaline::DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outp
     m_postGain.DoProcess(outputs, outputs, count, &m_variations);
 
     const CProcessContext limiterContext = {&outputs, &outputs, count, nullptr, nullptr};
-    m_limiterBypass.Process(m_limiter, limiterContext);
+    RunStage(m_limiterBypass, m_limiter, limiterContext);
 
     if (n > 0) {
         m_variations.SetCount(1);
         MapMeterParams(variations->GetAt(0), m_variations.GetAt(0));
         m_meter.SetParamsValues(m_variations.GetAt(0));
     }
-    m_meter.DoProcess(outputs, outputs, count, nullptr);
 }
+
+void CTessaline::RunMeter() { m_meter.DoProcess(*m_blockOutputs, *m_blockOutputs, m_blockCount, nullptr); }
 
 void CTessaline::ApplyChainSettings(const IConstValues& values, bool fade)
 {
@@ -467,45 +657,52 @@ void CTessaline::ProcessChain(IAudioStreams& streams, int count, const IParamsVa
     float* const samples = stream.GetBuffer();
     const long step = stream.GetStep();
     // Sections engaged without a fade or a ramp, and such compressors right after them, wait here and run
-    // together in one pass over the block.
-    CPendingStage pending[kChainLength];
-    int pendingCount = 0;
+    // together in one pass over the block; the last such pass is left to the end of the block.
+    CPendingStage* const pending = m_pending;
+    int& pendingCount = m_pendingCount;
+    pendingCount = 0;
+    m_pendingSamples = samples;
+    m_pendingStep = step;
+    m_pendingLength = workCount;
+    m_variations.SetCount(0);
     for (int i = 0; i < kChainLength; ++i) {
-        m_variations.SetCount(n);
-        for (int j = 0; j < n; ++j)
-            MapChainItemParams(i, variations->GetAt(j), m_variations.GetAt(j), j);
-        TrimParamsVariations(m_variations);
-        if (m_oversampling)
-            AdaptParamsVariationsToDoubleRate(m_variations);
+        if (n > 0) {
+            m_variations.SetCount(n);
+            for (int j = 0; j < n; ++j)
+                MapChainItemParams(i, variations->GetAt(j), m_variations.GetAt(j), j);
+            TrimParamsVariations(m_variations);
+            if (m_oversampling)
+                AdaptParamsVariationsToDoubleRate(m_variations);
+        }
         const CProcessContext context = {work, work, workCount, &m_variations, nullptr};
         CFilterBypassManagerBase& bypass = *m_chain[i].m_bypass;
         const bool steady = !bypass.IsFading();
-        // A steady bypass only keeps its filter current on silence: the block passes unchanged.
+        CBiquadFilter* const section = m_sections[i];
+        Veltis::Audio::DSP::Filters::CFastCompressor* const compressor = m_stageCompressors[i];
+        CBaseCoreDSPFilter& stage = section ? static_cast<CBaseCoreDSPFilter&>(*section) : *compressor;
         if (steady && !bypass.IsActive()) {
-            bypass.Process(*m_chain[i].m_filter, context);
+            RunStage(bypass, stage, context);
             continue;
         }
-        CBiquadFilter* const section = GetChainSection(i);
-        Veltis::Audio::DSP::Filters::CFastCompressor* const compressor = GetChainCompressor(i);
         // Only steady bypassed stages, which leave the samples alone, can lie between the two.
         const bool joinsSection = compressor && pendingCount > 0 && !pending[pendingCount - 1].m_Compressor;
         if (steady && samples && m_variations.GetCount() < 2 && (section || joinsSection)) {
-            // An empty block applies the block's values as the full one would.
-            const CProcessContext settings = {work, work, 0, &m_variations, nullptr};
-            m_chain[i].m_filter->Process(settings);
+            // An empty block applies the block's values as the full one would; without values and with
+            // the stage's silence counter already at 0 it would change nothing.
+            if (m_variations.GetCount() > 0 || stage.GetSilentSamples() != 0) {
+                const CProcessContext settings = {work, work, 0, &m_variations, nullptr};
+                m_chain[i].m_filter->Process(settings);
+            }
             if (section)
                 pending[pendingCount++] = {&section->GetBiquad(), nullptr};
             else
                 pending[pendingCount - 1].m_Compressor = compressor;
             continue;
         }
-        RunCascade(pending, pendingCount, samples, step, workCount);
+        RunCascade(GetPendingPass<CMonoPass>(), pendingCount);
         pendingCount = 0;
         bypass.Process(*m_chain[i].m_filter, context);
     }
-    RunCascade(pending, pendingCount, samples, step, workCount);
-    if (m_oversampling)
-        m_oversampler.Downsample(buffer.GetBuffer(), streams.GetAt(0), count);
 }
 
 Veltis::Audio::DSP::Filters::CFastCompressor* CTessaline::GetChainCompressor(int item)

@@ -67,6 +67,12 @@ public:
         Veltis::Audio::DSP::CFilterBypassManagerBase* m_bypass;
     };
 
+    // A stage of a joint pass over the block: a section, or a section and the compressor after it.
+    struct CPendingStage {
+        Veltis::Audio::DSP::Algorithm::CBiquad* m_Section;
+        Veltis::Audio::DSP::Filters::CFastCompressor* m_Compressor;
+    };
+
     CTessaline();
     // Inner filters copied, bypass managers, oversampler and buffers fresh; the section pointers follow
     // the source's choice onto this filter's own filters.
@@ -92,6 +98,12 @@ public:
     void Reset() override { m_fresh = true; }
     void DoProcess(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
                    const IParamsVariations* variations) override;
+
+    // What Process does to each of two channels of a stereo block. The passes that end both chains run
+    // together, left and right in the two lanes of a vector, when they have the same stages and the
+    // channels share no memory; the bits are those of one channel after the other.
+    static void ProcessPair(CTessaline& left, const Veltis::Audio::DSP::CProcessContext& leftContext,
+                            CTessaline& right, const Veltis::Audio::DSP::CProcessContext& rightContext);
 
     // The values one chain item takes from the equaliser's values: absolute ones from set 0, increments
     // from the others (only the compressors treat them differently).
@@ -119,6 +131,22 @@ private:
     void SetUp();
     void ReserveBuffers(int samples);
     void ApplyChainSettings(const IConstValues& values, bool fade);
+    // A block up to the chain's last pass (false for an empty block, which changes nothing), and from that
+    // pass on.
+    bool BeginBlock(const IConstAudioStreams& inputs, IAudioStreams& outputs, int count,
+                    const IParamsVariations* variations);
+    // Up to the meter, which RunMeter runs.
+    void EndBlock();
+    void RunMeter();
+    // The base filter's Process up to EndBlock.
+    bool BeginProcess(const Veltis::Audio::DSP::CProcessContext& context);
+    static bool SharesMemory(const Veltis::Audio::DSP::CProcessContext& left,
+                             const Veltis::Audio::DSP::CProcessContext& right);
+    template <class Pass>
+    Pass GetPendingPass() const
+    {
+        return Pass{m_pending, m_pendingSamples, m_pendingStep, m_pendingLength};
+    }
     void ProcessOversamplingSwitch(IAudioStreams& streams, int count, const IParamsVariations* variations);
     void ProcessChain(IAudioStreams& streams, int count, const IParamsVariations* variations);
     // The biquad of a chain item, null for the compressors.
@@ -169,6 +197,18 @@ private:
     Veltis::CoreUtilities::TDynamicCollection<Veltis::Core::CDirty, Veltis::Core::IDirty> m_curvesDirty;
     // The one value set that SetParamsValues hands to each inner filter in turn.
     CDynamicParamsValues m_itemValues;
+    // Each chain item's section or compressor (the other null), looked up once.
+    Veltis::Audio::DSP::Filters::CBiquadFilter* m_sections[kChainLength];
+    Veltis::Audio::DSP::Filters::CFastCompressor* m_stageCompressors[kChainLength];
+    // The block between BeginBlock and EndBlock, and the chain's last pass, not yet run.
+    IAudioStreams* m_blockOutputs;
+    int m_blockCount;
+    const IParamsVariations* m_blockVariations;
+    CPendingStage m_pending[kChainLength];
+    int m_pendingCount;
+    float* m_pendingSamples;
+    long m_pendingStep;
+    int m_pendingLength;
 };
 
 } // namespace PluginsFilters

@@ -79,7 +79,7 @@ void BM_RenderAudio(benchmark::State& state)
     }
     state.counters["realtime"] = benchmark::Counter(static_cast<double>(block) / kRate, benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_RenderAudio)->Arg(512)->Arg(64);
+BENCHMARK(BM_RenderAudio)->Arg(512)->Arg(64)->Arg(1);
 
 void BM_ProcessorAlone(benchmark::State& state)
 {

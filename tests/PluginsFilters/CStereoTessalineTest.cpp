@@ -136,6 +136,69 @@ TEST(CStereoTessalineTest, OutputsAndCurvesPlaceTheLeftChannelFirst)
     EXPECT_NEAR(stereo.GetOutputCurves().GetValue(10).GetValue(200.0f), 0.0f, 0.01f); // right total in dB
 }
 
+// Both channels of a block may run together; the result must be that of the left channel completely
+// before the right one (the template's own order), also when the channels' buffers are the same memory
+// or one channel reads what the other writes.
+TEST(CStereoTessalineTest, ChannelsRunTogetherGiveTheBitsOfOneAfterTheOther)
+{
+    typedef Veltis::Audio::DSP::TFullStereoFromMonoFilter<CTessaline> CSequential;
+    // Long enough for the start-up fades of the stages to end: only steady stages run together.
+    const int kBlock = 256, kBlocks = 30;
+    struct Case {
+        const char* name;
+        int inputs[2], outputs[2]; // buffer of each channel's input and output stream
+        int step;                  // 2: the two channels interleaved in buffer 0
+    };
+    const Case kCases[] = {
+        {"separate inputs and outputs", {0, 1}, {2, 3}, 1},
+        {"in place", {0, 1}, {0, 1}, 1},
+        {"interleaved in place", {0, 0}, {0, 0}, 2},
+        {"both channels on one buffer", {0, 0}, {0, 0}, 1},
+        {"the right channel reads the left output", {0, 2}, {2, 3}, 1},
+        {"both outputs on one buffer", {0, 1}, {2, 2}, 1},
+    };
+    for (int nonLinear = 0; nonLinear <= 1; ++nonLinear) {
+        for (const Case& c : kCases) {
+            SCOPED_TRACE(c.name);
+            SCOPED_TRACE(nonLinear);
+            CStereoTessaline stereo;
+            CSequential sequential(CStereoTessaline::kFirstChannelParam, -1);
+            Values values = Defaults(stereo);
+            for (int offset : {0, 30}) {
+                values[offset + CTessaline::kLowActive] = 1;
+                values[offset + CTessaline::kLowGain] = offset ? 6.0f : -4.0f;
+                values[offset + Band(2, 0)] = 1;
+                values[offset + Band(2, 3)] = offset ? -5.0f : 8.0f;
+                values[offset + Band(4, 0)] = 1;
+                values[offset + Band(4, 3)] = 3.0f;
+            }
+            values[CTessaline::kNonLinear] = nonLinear ? 60.0f : 0.0f;
+            Prepare(stereo, 48000.0, values);
+            Prepare(sequential, 48000.0, values);
+
+            std::vector<float> buffers[2][4];
+            for (std::vector<float>* set : {buffers[0], buffers[1]})
+                for (int b = 0; b < 4; ++b)
+                    set[b] = VeltisTest::Noise(kBlock * kBlocks * 2, 0.5f, 11 + b);
+            IFilter* const filters[2] = {&stereo, &sequential};
+            for (int f = 0; f < 2; ++f) {
+                for (int block = 0; block < kBlocks; ++block) {
+                    CAudioStream in[2], out[2];
+                    for (int ch = 0; ch < 2; ++ch) {
+                        const int offset = block * kBlock * c.step + (c.step == 2 ? ch : 0);
+                        in[ch] = CAudioStream(buffers[f][c.inputs[ch]].data() + offset, kBlock * c.step, c.step);
+                        out[ch] = CAudioStream(buffers[f][c.outputs[ch]].data() + offset, kBlock * c.step, c.step);
+                    }
+                    CAudioStreams inputs(2, in), outputs(2, out);
+                    filters[f]->Process(CProcessContext{&inputs, &outputs, kBlock, nullptr, nullptr});
+                }
+            }
+            for (int b = 0; b < 4; ++b)
+                EXPECT_TRUE(SameBits(buffers[0][b], buffers[1][b])) << "buffer " << b;
+        }
+    }
+}
+
 TEST(ProductEntryTest, IdentifiesTheProductAndCreatesItsObjects)
 {
     const Veltis::DataModel::Objects::IConstProductInfo* info = GetProductInfo();

@@ -23,12 +23,13 @@ public:
     // last -1 stands for the mono list's final index.
     TFullStereoFromMonoFilter(int first, int last)
         : m_InputParamsInfo(this->GetLeftFilter().GetInputParamsInfo(), first, last),
-          m_ChannelVariations(3, GetMonoCount())
+          m_ChannelVariations{CDynamicParamsVariations(3, GetMonoCount()), CDynamicParamsVariations(3, GetMonoCount())}
     {
     }
 
     TFullStereoFromMonoFilter(const TFullStereoFromMonoFilter& other)
-        : IFilter(), Base(other), m_InputParamsInfo(other.m_InputParamsInfo), m_ChannelVariations(3, GetMonoCount())
+        : IFilter(), Base(other), m_InputParamsInfo(other.m_InputParamsInfo),
+          m_ChannelVariations{CDynamicParamsVariations(3, GetMonoCount()), CDynamicParamsVariations(3, GetMonoCount())}
     {
     }
 
@@ -37,7 +38,8 @@ public:
     void SetSampleRate(bool& apply, double rate) override
     {
         Base::SetSampleRate(apply, rate);
-        m_ChannelVariations.SetParamsCount(GetMonoCount());
+        for (CDynamicParamsVariations& variations : m_ChannelVariations)
+            variations.SetParamsCount(GetMonoCount());
     }
 
     const IConstParamsInfo& GetInputParamsInfo() const override { return m_InputParamsInfo; }
@@ -45,8 +47,8 @@ public:
 
     void SetParamsValues(const IConstValues& values) override
     {
-        m_ChannelVariations.SetCount(1);
-        CDynamicParamsValues& set = m_ChannelVariations.GetAt(0);
+        m_ChannelVariations[0].SetCount(1);
+        CDynamicParamsValues& set = m_ChannelVariations[0].GetAt(0);
         GetChannelParamsValues(0, values, set);
         this->GetLeftFilter().SetParamsValues(set);
         GetChannelParamsValues(1, values, set);
@@ -74,19 +76,21 @@ protected:
     const IParamsVariations* GetChannelVariations(int channel, const IParamsVariations* variations) override
     {
         const int sets = variations ? variations->GetCount() : 0;
-        m_ChannelVariations.SetCount(sets);
+        CDynamicParamsVariations& split = m_ChannelVariations[channel];
+        split.SetCount(sets);
         for (int i = 0; i < sets; ++i)
-            GetChannelParamsValues(channel, variations->GetAt(i), m_ChannelVariations.GetAt(i));
+            GetChannelParamsValues(channel, variations->GetAt(i), split.GetAt(i));
         if (sets > 0)
-            TrimParamsVariations(m_ChannelVariations);
-        return &m_ChannelVariations;
+            TrimParamsVariations(split);
+        return &split;
     }
 
 private:
     int GetMonoCount() const { return this->GetLeftFilter().GetInputParamsInfo().GetCount(); }
 
     CStereoParamsInfo m_InputParamsInfo;
-    CDynamicParamsVariations m_ChannelVariations;
+    // One per channel, so that both channels' blocks may be under way at once.
+    CDynamicParamsVariations m_ChannelVariations[2];
 };
 
 } // namespace DSP

@@ -72,8 +72,11 @@ public:
 
     void Process(const CProcessContext& context) override
     {
-        ProcessChannel(0, context);
-        ProcessChannel(1, context);
+        CAudioStreamToStreams leftInputs(GetInputStream(context, 0)), leftOutputs(GetOutputStream(context, 0));
+        CAudioStreamToStreams rightInputs(GetInputStream(context, 1)), rightOutputs(GetOutputStream(context, 1));
+        const CProcessContext left = GetChannelContext(0, context, leftInputs, leftOutputs);
+        const CProcessContext right = GetChannelContext(1, context, rightInputs, rightOutputs);
+        ProcessChannels(left, right);
     }
 
     // Both channels always run; true when either was still within its tail.
@@ -116,10 +119,19 @@ public:
     const TMonoFilter& GetRightFilter() const { return m_RightFilter; }
 
 protected:
-    // The variations a channel receives: the block's own in the shared form.
+    // The variations a channel receives: the block's own in the shared form. Those of both channels stay
+    // valid together until the next block.
     virtual const IParamsVariations* GetChannelVariations(int /*channel*/, const IParamsVariations* variations)
     {
         return variations;
+    }
+
+    // The blocks of both channels, each given its own views and variations: the left one completely before
+    // the right one. Channels that can share work may run them together, with the same result.
+    virtual void ProcessChannels(const CProcessContext& left, const CProcessContext& right)
+    {
+        m_LeftFilter.CBaseCoreDSPFilter::Process(left);
+        m_RightFilter.CBaseCoreDSPFilter::Process(right);
     }
 
 private:
@@ -176,15 +188,14 @@ private:
         return &context.m_Outputs->GetAt(channel);
     }
 
-    void ProcessChannel(int channel, const CProcessContext& context)
+    CProcessContext GetChannelContext(int channel, const CProcessContext& context, CAudioStreamToStreams& inputs,
+                                      CAudioStreamToStreams& outputs)
     {
-        CAudioStreamToStreams inputs(GetInputStream(context, channel));
-        CAudioStreamToStreams outputs(GetOutputStream(context, channel));
         CProcessContext channelContext = context;
         channelContext.m_Inputs = context.m_Inputs ? &inputs : nullptr;
         channelContext.m_Outputs = context.m_Outputs ? &outputs : nullptr;
         channelContext.m_Variations = GetChannelVariations(channel, context.m_Variations);
-        GetChannel(channel).CBaseCoreDSPFilter::Process(channelContext);
+        return channelContext;
     }
 
     bool ProcessChannelSilence(int channel, const CProcessContext& context)

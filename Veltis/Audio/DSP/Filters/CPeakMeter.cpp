@@ -207,7 +207,6 @@ void CPeakMeter::DoProcess(const Containers::IConstVector<IAudioStream>& inputs,
         SetParamsValues(variations->GetAt(0));
     // The channels are independent: each runs through the block on its own, its state in locals.
     static const float kZero = 0.0f;
-    float* maxima = m_PeakFollower.m_MaxValues.GetData();
     for (int c = 0; c < m_InputsCount; ++c) {
         const IAudioStream& stream = inputs.GetAt(c);
         const float* input = stream.GetBuffer();
@@ -216,19 +215,42 @@ void CPeakMeter::DoProcess(const Containers::IConstVector<IAudioStream>& inputs,
             input = &kZero;
             step = 0;
         }
-        Algorithm::TPeakEnvelopeFollower<float>::CChannelState peak = m_PeakFollower.LoadChannel(c);
-        Algorithm::TPeakEnvelopeFollower<float>::CChannelState hold = m_HoldFollower.LoadChannel(c);
-        float maximum = maxima[c];
-        for (int k = 0; k < count; ++k) {
-            m_PeakFollower.Step(peak, input[k * step]);
-            if (peak.m_Envelope > maximum)
-                maximum = peak.m_Envelope;
-            m_HoldFollower.Step(hold, peak.m_Envelope);
-        }
-        m_PeakFollower.StoreChannel(c, peak);
-        m_HoldFollower.StoreChannel(c, hold);
-        maxima[c] = maximum;
+        CChannelState state = LoadChannel(c);
+        for (int k = 0; k < count; ++k)
+            Step(state, input[k * step]);
+        StoreChannel(c, state);
     }
+}
+
+bool CPeakMeter::ProcessPair(CPeakMeter& left, const IAudioStream& leftInput, CPeakMeter& right,
+                             const IAudioStream& rightInput, int count)
+{
+    const float* const l = leftInput.GetBuffer();
+    const float* const r = rightInput.GetBuffer();
+    if (left.m_InputsCount != 1 || right.m_InputsCount != 1 || !l || !r)
+        return false;
+    const long ls = leftInput.GetStep(), rs = rightInput.GetStep();
+    CChannelState a = left.LoadChannel(0), b = right.LoadChannel(0);
+    for (int k = 0; k < count; ++k) {
+        left.Step(a, l[k * ls]);
+        right.Step(b, r[k * rs]);
+    }
+    left.StoreChannel(0, a);
+    right.StoreChannel(0, b);
+    return true;
+}
+
+CPeakMeter::CChannelState CPeakMeter::LoadChannel(int channel) const
+{
+    return {m_PeakFollower.LoadChannel(channel), m_HoldFollower.LoadChannel(channel),
+            m_PeakFollower.m_MaxValues.GetData()[channel]};
+}
+
+void CPeakMeter::StoreChannel(int channel, const CChannelState& state)
+{
+    m_PeakFollower.StoreChannel(channel, state.m_Peak);
+    m_HoldFollower.StoreChannel(channel, state.m_Hold);
+    m_PeakFollower.m_MaxValues.GetData()[channel] = state.m_Maximum;
 }
 
 } // namespace Filters

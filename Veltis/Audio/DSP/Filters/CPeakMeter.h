@@ -44,10 +44,32 @@ public:
     void DoProcess(const Containers::IConstVector<IAudioStream>& inputs, Containers::IVector<IAudioStream>& outputs,
                    int count, const IParamsVariations* variations) override;
 
+    // DoProcess of two one-channel meters over their inputs, the samples of both in one loop so that the
+    // two recursions overlap in time. False, with nothing done, unless both meter one channel and both
+    // inputs have samples.
+    static bool ProcessPair(CPeakMeter& left, const IAudioStream& leftInput, CPeakMeter& right,
+                            const IAudioStream& rightInput, int count);
+
     const Algorithm::TMemPeakEnvelopeFollower<float>& GetPeakFollower() const { return m_PeakFollower; }
     const Algorithm::TPeakEnvelopeFollower<float>& GetHoldFollower() const { return m_HoldFollower; }
 
 private:
+    // One channel's followers and maximum as values, for the sample loops.
+    struct CChannelState {
+        Algorithm::TPeakEnvelopeFollower<float>::CChannelState m_Peak;
+        Algorithm::TPeakEnvelopeFollower<float>::CChannelState m_Hold;
+        float m_Maximum;
+    };
+    CChannelState LoadChannel(int channel) const;
+    void StoreChannel(int channel, const CChannelState& state);
+    void Step(CChannelState& state, float input) const
+    {
+        m_PeakFollower.Step(state.m_Peak, input);
+        if (state.m_Peak.m_Envelope > state.m_Maximum)
+            state.m_Maximum = state.m_Peak.m_Envelope;
+        m_HoldFollower.Step(state.m_Hold, state.m_Peak.m_Envelope);
+    }
+
     void BuildOutputsInfo();
     float ToLevel(float envelope, float top) const;
 

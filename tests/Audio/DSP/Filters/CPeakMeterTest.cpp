@@ -245,3 +245,27 @@ TEST(CPeakMeterTest, BlocksAndRefreshesAllocateNothing)
     }
     EXPECT_EQ(count, 0);
 }
+
+// Two meters run together must end where each would on its own, and a meter of two channels is refused.
+TEST(CPeakMeterTest, PairOfMetersMatchesEachRunAlone)
+{
+    CPeakMeter alone[2] = {CPeakMeter(&kEqualiser), CPeakMeter(&kEqualiser)};
+    CPeakMeter paired[2] = {CPeakMeter(&kEqualiser), CPeakMeter(&kEqualiser)};
+    for (CPeakMeter* meter : {&alone[0], &alone[1], &paired[0], &paired[1]}) {
+        SetRate(*meter, 48000.0);
+        SetTriggers(*meter, 0.0f, 0.0f);
+    }
+    std::vector<float> left = VeltisTest::Noise(3000, 1.5f, 1), right = VeltisTest::Noise(3000, 0.2f, 2);
+    for (int i = 500; i < 3000; ++i)
+        left[i] = 0.0f;
+    Measure(alone[0], left);
+    Measure(alone[1], right);
+    CAudioStream l(left.data(), 3000), r(right.data(), 3000);
+    ASSERT_TRUE(CPeakMeter::ProcessPair(paired[0], l, paired[1], r, 3000));
+    for (int c = 0; c < 2; ++c)
+        for (int o = 0; o < CPeakMeter::kOutputsPerChannel; ++o)
+            EXPECT_EQ(Output(paired[c], o), Output(alone[c], o)) << c << " " << o;
+    const CPeakMeter::CSettings stereo = {2, -60.0f, 0.0f, 0.0f};
+    CPeakMeter wide(&stereo);
+    EXPECT_FALSE(CPeakMeter::ProcessPair(wide, l, paired[1], r, 3000));
+}
