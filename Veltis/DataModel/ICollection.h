@@ -7,8 +7,7 @@ namespace Veltis {
 namespace DataModel {
 
 // A collection whose count its user may change.
-class ICollection : public virtual IConstCollection,
-                    public virtual Containers::ICount {};
+class ICollection : public virtual IConstCollection, public virtual Containers::ICount { };
 
 } // namespace DataModel
 } // namespace Veltis

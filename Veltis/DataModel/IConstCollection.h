@@ -9,13 +9,12 @@ namespace Veltis {
 namespace DataModel {
 
 // A model object made of a variable number of items (a skin collection).
-class IConstCollection : public virtual Containers::IConstCount,
-                         public virtual Core::IDisconnect {
+class IConstCollection : public virtual Containers::IConstCount, public virtual Core::IDisconnect {
 public:
-  // Notified with the new count before the items are adjusted.
-  virtual Core::TIArgEventProvider<int> &GetCountChangingEvent() = 0;
-  // Notified after the items were adjusted to a new count.
-  virtual Core::IEventProvider &GetItemsChangedEvent() = 0;
+    // Notified with the new count before the items are adjusted.
+    virtual Core::TIArgEventProvider<int>& GetCountChangingEvent() = 0;
+    // Notified after the items were adjusted to a new count.
+    virtual Core::IEventProvider& GetItemsChangedEvent() = 0;
 };
 
 } // namespace DataModel
