@@ -74,6 +74,7 @@ void DefineGraphicsClasses(Class root);
 void DefineTextClasses(Class root);
 void DefineImageSourceClasses(Class root);
 void DefineRunLoopClasses(Class root);
+void DefineAppKitClasses(Class root);
 template <class T>
 NSObject* MakeBuiltin()
 {

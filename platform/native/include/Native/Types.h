@@ -79,6 +79,10 @@ class NSNotification;
 class NSNotificationCenter;
 class CFRunLoopTimer;
 
+// Windowing.
+class NSResponder;
+class NSView;
+
 using CFTypeRef = const NSObject*;
 using CFAllocatorRef = const NSObject*;
 using CFStringRef = const NSString*;
