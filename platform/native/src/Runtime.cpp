@@ -64,7 +64,7 @@ void EnsureBuiltins()
         DefineTextClasses(root);
         DefineImageSourceClasses(root);
         DefineRunLoopClasses(root);
-        DefineAppKitClasses(root);
+        DefineWindowClasses(root, DefineViewClasses(root));
     });
 }
 

@@ -12,12 +12,6 @@ const CFStringRef NSViewFrameDidChangeNotification = MakeConstant("NSViewFrameDi
 
 namespace {
 
-bool IsFinite(const NSRect& rect)
-{
-    return std::isfinite(rect.origin.x) && std::isfinite(rect.origin.y) && std::isfinite(rect.size.width) &&
-           std::isfinite(rect.size.height);
-}
-
 bool SameRect(const NSRect& a, const NSRect& b)
 {
     return a.origin.x == b.origin.x && a.origin.y == b.origin.y && a.size.width == b.size.width &&
@@ -26,7 +20,6 @@ bool SameRect(const NSRect& a, const NSRect& b)
 
 } // namespace
 
-// The parts of a view that the class table and the tree helpers reach.
 struct ViewAccess {
     // The views of the subtree, parent first, each with its hidden-or-ancestor state.
     static void Collect(NSView* view, bool ancestorHidden, std::vector<std::pair<NSView*, bool>>& out)
@@ -37,14 +30,18 @@ struct ViewAccess {
             Collect(subview, hidden, out);
     }
 
-    // Runs change, which may move or hide view, then tells each view of the subtree whose state changed.
+    // Runs change, which may move or hide view, then tells each view of the subtree whose window or
+    // hidden-or-ancestor state changed.
     template <class F>
-    static void ChangeHiddenState(NSView* view, F change)
+    static void ChangeTreeState(NSView* view, F change)
     {
         ScopedRetain keep(view);
         std::vector<std::pair<NSView*, bool>> before;
         Collect(view, view->m_Superview && view->m_Superview->isHiddenOrHasHiddenAncestor(), before);
+        NSWindow* window = view->window();
         change();
+        if (view->window() != window)
+            SendMovedToWindow(before);
         std::vector<std::pair<NSView*, bool>> after;
         Collect(view, view->m_Superview && view->m_Superview->isHiddenOrHasHiddenAncestor(), after);
         // The subtree itself is unchanged, so the lists pair up; held, since a receiver may change the tree.
@@ -58,6 +55,24 @@ struct ViewAccess {
             Send(subject, subject->isHiddenOrHasHiddenAncestor() ? Sel::viewDidHide : Sel::viewDidUnhide);
             subject->release();
         }
+    }
+
+    static void SendMovedToWindow(const std::vector<std::pair<NSView*, bool>>& subtree)
+    {
+        std::vector<NSView*> held;
+        for (const auto& entry : subtree) {
+            entry.first->retain();
+            held.push_back(entry.first);
+        }
+        for (NSView* subject : held) {
+            Send(subject, Sel::viewDidMoveToWindow);
+            subject->release();
+        }
+    }
+
+    static void SetContentOf(NSView* view, NSWindow* window)
+    {
+        ChangeTreeState(view, [view, window] { view->m_ContentOf = window; });
     }
 
     // Takes the view out of its superview's list; the superview's reference now belongs to the caller.
@@ -103,7 +118,7 @@ struct ViewAccess {
         SendSuper(objc_super{self, NSResponder::classObject()}, Sel::dealloc);
     }
 
-    static void Define(Class root)
+    static Class Define(Class root)
     {
         Class responder = DefineBuiltinClassUnchecked(NSResponder::kClassName, root, &MakeBuiltin<NSResponder>, nullptr);
         DefineBuiltinClassUnchecked(NSView::kClassName, responder, &MakeBuiltin<NSView>, [](Class cls) {
@@ -114,14 +129,21 @@ struct ViewAccess {
             builder.Method(Sel::drawRect, [](NSView*, NSRect) {});
             builder.Method(Sel::viewDidHide, [](NSView*) {});
             builder.Method(Sel::viewDidUnhide, [](NSView*) {});
+            builder.Method(Sel::viewDidMoveToWindow, [](NSView*) {});
             builder.Method(Sel::dealloc, [](NSView* self) { Dealloc(self); });
         });
+        return responder;
     }
 };
 
-void DefineAppKitClasses(Class root)
+Class DefineViewClasses(Class root)
 {
-    ViewAccess::Define(root);
+    return ViewAccess::Define(root);
+}
+
+void SetContentViewWindow(NSView* view, NSWindow* window)
+{
+    ViewAccess::SetContentOf(view, window);
 }
 
 NSView* NSView::initWithFrame(NSRect frame)
@@ -132,7 +154,7 @@ NSView* NSView::initWithFrame(NSRect frame)
 
 bool NSView::SetFrameChecked(NSRect frame, const char* what)
 {
-    if (!IsFinite(frame)) {
+    if (!IsFiniteRect(frame)) {
         ReportF("NSView %s: a rectangle with a value that is not finite; the frame is unchanged", what);
         return false;
     }
@@ -192,7 +214,7 @@ void NSView::addSubview(NSView* view, NSInteger place, NSView* sibling)
         ReportF("NSView addSubview:positioned:relativeTo: the sibling is not another subview of the receiver");
         return;
     }
-    ViewAccess::ChangeHiddenState(view, [&] {
+    ViewAccess::ChangeTreeState(view, [&] {
         if (view->m_Superview)
             ViewAccess::Detach(view);
         else
@@ -215,8 +237,16 @@ void NSView::removeFromSuperview()
 {
     if (!m_Superview)
         return;
-    ViewAccess::ChangeHiddenState(this, [this] { ViewAccess::Detach(this); });
+    ViewAccess::ChangeTreeState(this, [this] { ViewAccess::Detach(this); });
     autorelease();
+}
+
+NSWindow* NSView::window() const
+{
+    const NSView* top = this;
+    while (top->m_Superview)
+        top = top->m_Superview;
+    return top->m_ContentOf;
 }
 
 BOOL NSView::isDescendantOf(const NSView* view) const
@@ -240,7 +270,7 @@ void NSView::setHidden(BOOL hidden)
     hidden = hidden ? YES : NO;
     if (hidden == m_Hidden)
         return;
-    ViewAccess::ChangeHiddenState(this, [this, hidden] { m_Hidden = hidden; });
+    ViewAccess::ChangeTreeState(this, [this, hidden] { m_Hidden = hidden; });
 }
 
 void NSView::setAlphaValue(CGFloat alpha)

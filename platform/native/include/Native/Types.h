@@ -82,6 +82,9 @@ class CFRunLoopTimer;
 // Windowing.
 class NSResponder;
 class NSView;
+class NSWindow;
+class NSPanel;
+class NSScreen;
 
 using CFTypeRef = const NSObject*;
 using CFAllocatorRef = const NSObject*;
