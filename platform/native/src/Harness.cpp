@@ -88,6 +88,7 @@ void Report(const std::string& message)
 
 void Reset()
 {
+    ResetWindows();
     ResetRunLoops();
     CloseOuterPool();
     DrainFallbackPools();
@@ -137,11 +138,11 @@ bool CheckClean()
         Report(message);
         clean = false;
     }
-    std::string loops = RunLoopProblems();
-    if (!loops.empty()) {
-        Report(loops);
-        clean = false;
-    }
+    for (const std::string& problem : {RunLoopProblems(), WindowProblems()})
+        if (!problem.empty()) {
+            Report(problem);
+            clean = false;
+        }
     std::vector<std::function<std::string()>> checks;
     {
         HarnessState& state = GetState();

@@ -4,6 +4,7 @@
 
 #include "Native/Runtime.h"
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -65,6 +66,12 @@ struct RuntimeAccess {
     static void GrowSlots(NSObject* object, size_t count);
 };
 
+inline bool IsFiniteRect(const CGRect& rect)
+{
+    return std::isfinite(rect.origin.x) && std::isfinite(rect.origin.y) && std::isfinite(rect.size.width) &&
+           std::isfinite(rect.size.height);
+}
+
 // Reports through the harness, printf-style.
 void ReportF(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
@@ -74,6 +81,15 @@ void DefineGraphicsClasses(Class root);
 void DefineTextClasses(Class root);
 void DefineImageSourceClasses(Class root);
 void DefineRunLoopClasses(Class root);
+// The first answers NSResponder.
+Class DefineViewClasses(Class root);
+void DefineWindowClasses(Class root, Class responder);
+// Makes the view the content view of window (nil: of none), telling its subtree when its window changes.
+void SetContentViewWindow(NSView* view, NSWindow* window);
+// Windows, for the harness: Reset closes every open window and restores the default screen; the problem
+// text names the windows still alive ("" when none is).
+void ResetWindows();
+std::string WindowProblems();
 template <class T>
 NSObject* MakeBuiltin()
 {

@@ -64,6 +64,7 @@ void EnsureBuiltins()
         DefineTextClasses(root);
         DefineImageSourceClasses(root);
         DefineRunLoopClasses(root);
+        DefineWindowClasses(root, DefineViewClasses(root));
     });
 }
 

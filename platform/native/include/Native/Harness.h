@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace Native {
 namespace Harness {
@@ -63,6 +64,10 @@ NATIVE_EXPORT uint32_t ContextPixelAt(CGContextRef context, int x, int y);
 // file a font was made from ("" for NULL), valid for the process.
 NATIVE_EXPORT void HideFontFace(const char* family, bool bold, bool italic);
 NATIVE_EXPORT const char* FontFilePath(CTFontRef font);
+
+// The screens NSScreen lists, the first being the reference; Reset restores one of (0, 0, 1920, 1080). An
+// empty list or a frame with a value that is not finite is reported and changes nothing.
+NATIVE_EXPORT void SetScreens(const std::vector<CGRect>& frames);
 
 // A hook run by every Reset.
 NATIVE_EXPORT void RegisterResetHook(std::function<void()> hook);

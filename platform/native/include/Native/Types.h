@@ -79,6 +79,13 @@ class NSNotification;
 class NSNotificationCenter;
 class CFRunLoopTimer;
 
+// Windowing.
+class NSResponder;
+class NSView;
+class NSWindow;
+class NSPanel;
+class NSScreen;
+
 using CFTypeRef = const NSObject*;
 using CFAllocatorRef = const NSObject*;
 using CFStringRef = const NSString*;
